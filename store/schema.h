@@ -1,0 +1,59 @@
+#pragma once
+// Declarations of every table of the Kova database: fields with their types and widths,
+// keys and named indexes. One declaration per table feeds both the database builder
+// (DDL) and the table cursor (named indexes, field rules).
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+namespace kova::store {
+
+enum class FieldType {
+    String,   // fixed width text: keeps its first `width` characters
+    Float,    // IEEE double
+    Smallint, // 16-bit signed integer, range checked
+    Boolean,  // logical
+    AutoInc,  // assigned by the table, read-only to the programs
+    Memo      // free text; `width` is the part kept in the record itself (informative)
+};
+
+struct FieldDef {
+    QString name;
+    FieldType type = FieldType::String;
+    int width = 0;         // String(n), Memo(n); 0 for the other types
+    bool required = false; // checked when a row is posted
+};
+
+struct IndexDef {
+    QString name;       // name used to select the index ("StaNameIndex"); may be empty
+    QStringList fields; // key fields, most significant first
+    bool unique = false;
+    bool caseInsensitive = false;
+    bool primary = false; // the table's primary key: its default order
+};
+
+struct TableDef {
+    QString name; // table name without extension ("Climate", "KovaWkCrop")
+    std::vector<FieldDef> fields;
+    std::vector<IndexDef> indexes;
+
+    const FieldDef* field(const QString& fieldName) const;
+    int fieldIndex(const QString& fieldName) const; // -1 when absent
+    // Looks an index up by name (exact, then case-insensitive). Empty name: the primary key.
+    const IndexDef* index(const QString& indexName) const;
+    const IndexDef* primaryKey() const;
+};
+
+// Every table of the database, in a stable order.
+const std::vector<TableDef>& allTables();
+
+// Table by name as the programs write it: with or without extension, any case
+// ("KovaWkCrop.DB", "kovawkcrop", "Climate.db"). nullptr when unknown.
+const TableDef* findTable(const QString& name);
+
+// "Climate.DB" -> "Climate"; the name the database uses.
+QString canonicalTableName(const QString& name);
+
+} // namespace kova::store
