@@ -1,0 +1,82 @@
+#include "cellvalue.h"
+
+#include <QLocale>
+#include <cmath>
+#include <limits>
+
+namespace kova::dbbuild {
+
+namespace {
+
+using store::FieldDef;
+using store::FieldType;
+
+CellValue fail(const QString& message) {
+    return {QVariant(), message};
+}
+
+CellValue toFloat(const QString& text) {
+    bool ok = false;
+    const double v = QLocale::c().toDouble(text, &ok);
+    if (!ok || !std::isfinite(v))
+        return fail(QStringLiteral("'%1' is not a number").arg(text));
+    return {v, {}};
+}
+
+CellValue toSmallint(const QString& text) {
+    bool ok = false;
+    const qlonglong v = QLocale::c().toLongLong(text, &ok);
+    if (!ok)
+        return fail(QStringLiteral("'%1' is not a whole number").arg(text));
+    constexpr qlonglong lo = std::numeric_limits<qint16>::min();
+    constexpr qlonglong hi = std::numeric_limits<qint16>::max();
+    if (v < lo || v > hi)
+        return fail(
+            QStringLiteral("%1 is outside the Smallint range %2 to %3").arg(v).arg(lo).arg(hi));
+    return {static_cast<int>(v), {}};
+}
+
+CellValue toBoolean(const QString& text) {
+    if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+        return {true, {}};
+    if (text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+        return {false, {}};
+    return fail(QStringLiteral("'%1' is not true or false").arg(text));
+}
+
+CellValue toString(const FieldDef& field, const QString& text) {
+    // Delivered rows must fit as they are: a table would silently cut the text.
+    if (text.size() > field.width)
+        return fail(QStringLiteral("%1 characters do not fit its width of %2")
+                        .arg(text.size())
+                        .arg(field.width));
+    return {text, {}};
+}
+
+} // namespace
+
+CellValue convertCell(const FieldDef& field, const QString& text) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty()) {
+        if (field.required)
+            return fail(QStringLiteral("required field is empty"));
+        return {QVariant(), {}};
+    }
+    switch (field.type) {
+    case FieldType::Float:
+        return toFloat(trimmed);
+    case FieldType::Smallint:
+        return toSmallint(trimmed);
+    case FieldType::Boolean:
+        return toBoolean(trimmed);
+    case FieldType::String:
+        return toString(field, text);
+    case FieldType::Memo:
+        return {text, {}}; // the in-record part of a memo is no limit on its length
+    case FieldType::AutoInc:
+        return fail(QStringLiteral("is numbered by the table and must not be given"));
+    }
+    return fail(QStringLiteral("unknown field type"));
+}
+
+} // namespace kova::dbbuild
