@@ -1,0 +1,244 @@
+#include "datacontrols.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QRadioButton>
+
+namespace kova::ui {
+
+using store::EditState;
+
+// --- FieldLink ------------------------------------------------------------------------------
+
+FieldLink::FieldLink(QWidget* control, DataSource* source, const QString& field, Show show,
+                     SetEditable setEditable)
+    : QObject(control), source_(source), field_(field), show_(std::move(show)),
+      setEditable_(std::move(setEditable)) {
+    store::Table* table = source->table();
+    connect(table, &store::Table::currentChanged, this, &FieldLink::refresh);
+    connect(table, &store::Table::rowsReset, this, &FieldLink::refresh);
+    connect(table, &store::Table::stateChanged, this, &FieldLink::refresh);
+    connect(table, &store::Table::fieldChanged, this, [this](const QString& changed) {
+        if (changed.compare(field_, Qt::CaseInsensitive) == 0)
+            refresh();
+    });
+    connect(source, &DataSource::editableChanged, this, &FieldLink::refresh);
+    refresh();
+}
+
+QVariant FieldLink::value() const {
+    const store::Table* table = source_->table();
+    const EditState state = table->state();
+    if (state == EditState::Inactive || (state == EditState::Browse && table->recordCount() == 0))
+        return {};
+    return table->value(field_);
+}
+
+bool FieldLink::write(const QVariant& value) {
+    writing_ = true;
+    const bool ok = source_->writeField(field_, value);
+    writing_ = false;
+    if (!ok)
+        refresh();
+    return ok;
+}
+
+void FieldLink::refresh() {
+    // While the control's own change is being written, the control already shows it.
+    if (!writing_)
+        show_(value());
+    setEditable_(source_->canModify());
+}
+
+// --- text and numbers ---------------------------------------------------------------------
+
+DataTextEdit::DataTextEdit(DataSource* source, const QString& field, QWidget* parent)
+    : QLineEdit(parent) {
+    const store::FieldDef* def = source->table()->def().field(field);
+    if (def && def->type == store::FieldType::String && def->width > 0)
+        setMaxLength(def->width);
+    link_ = new FieldLink(
+        this, source, field,
+        [this](const QVariant& v) {
+            const QString shown = fieldText(v);
+            if (text() != shown)
+                setText(shown);
+        },
+        [this](bool editable) { setReadOnly(!editable); });
+    connect(this, &QLineEdit::textEdited, this, [this](const QString& typed) {
+        link_->write(typed);
+    });
+}
+
+DataNumericEdit::DataNumericEdit(DataSource* source, const QString& field,
+                                 const QString& picture, QWidget* parent)
+    : NumericField(picture, parent) {
+    link_ = new FieldLink(
+        this, source, field,
+        [this, source, field](const QVariant& v) {
+            source->setEntryInvalid(field, false);
+            showValue(v.isNull() ? std::nullopt : std::optional<double>(v.toDouble()));
+        },
+        [this](bool editable) { setReadOnly(!editable); });
+    connect(this, &QLineEdit::textEdited, this, &DataNumericEdit::userEdited);
+}
+
+void DataNumericEdit::userEdited() {
+    // An unfinished or out-of-range number is refused: the row keeps its value and the field
+    // stays red until corrected.
+    const bool valid = isValid();
+    link_->source()->setEntryInvalid(link_->field(), !valid);
+    if (!valid)
+        return;
+    const auto number = value();
+    link_->write(number ? QVariant(*number) : QVariant());
+}
+
+// --- choices ------------------------------------------------------------------------------
+
+DataCheckBox::DataCheckBox(DataSource* source, const QString& field, const QString& caption,
+                           QWidget* parent)
+    : QCheckBox(caption, parent) {
+    link_ = new FieldLink(
+        this, source, field, [this](const QVariant& v) { setChecked(v.toBool()); },
+        [this](bool editable) { editable_ = editable; });
+    connect(this, &QCheckBox::clicked, this, [this](bool checked) { link_->write(checked); });
+}
+
+DataRadioGroup::DataRadioGroup(DataSource* source, const QString& field, const QString& title,
+                               const QStringList& items, const QStringList& values, int columns,
+                               QWidget* parent)
+    : QGroupBox(title, parent), values_(values), buttons_(new QButtonGroup(this)) {
+    auto* layout = new QGridLayout(this);
+    const int perColumn = (static_cast<int>(items.size()) + columns - 1) / std::max(columns, 1);
+    for (int i = 0; i < items.size(); ++i) {
+        auto* button = new QRadioButton(items[i]);
+        buttons_->addButton(button, i);
+        layout->addWidget(button, i % perColumn, i / perColumn);
+    }
+    link_ = new FieldLink(
+        this, source, field, [this](const QVariant& v) { showValue(v); },
+        [this](bool editable) { editable_ = editable; });
+    connect(buttons_, &QButtonGroup::idClicked, this, [this](int id) {
+        if (readOnly_ || id >= values_.size())
+            link_->refresh();
+        else
+            link_->write(values_[id]);
+    });
+}
+
+int DataRadioGroup::currentIndex() const { return buttons_->checkedId(); }
+
+void DataRadioGroup::setReadOnly(bool on) { readOnly_ = on; }
+
+void DataRadioGroup::showValue(const QVariant& value) {
+    const QString stored = fieldText(value);
+    int index = -1;
+    for (int i = 0; i < values_.size(); ++i)
+        if (values_[i].compare(stored, Qt::CaseInsensitive) == 0)
+            index = i;
+    if (index >= 0) {
+        buttons_->button(index)->setChecked(true);
+        return;
+    }
+    buttons_->setExclusive(false);
+    for (QAbstractButton* button : buttons_->buttons())
+        button->setChecked(false);
+    buttons_->setExclusive(true);
+}
+
+DataMemo::DataMemo(DataSource* source, const QString& field, QWidget* parent)
+    : QPlainTextEdit(parent) {
+    link_ = new FieldLink(
+        this, source, field,
+        [this](const QVariant& v) {
+            const QString shown = fieldText(v);
+            if (toPlainText() == shown)
+                return;
+            showing_ = true;
+            setPlainText(shown);
+            showing_ = false;
+        },
+        [this](bool editable) { setReadOnly(!editable); });
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (!showing_)
+            link_->write(toPlainText());
+    });
+}
+
+DataComboBox::DataComboBox(DataSource* source, const QString& field, const QStringList& items,
+                           bool acceptsTypedText, QWidget* parent)
+    : QComboBox(parent) {
+    addItems(items);
+    setEditable(acceptsTypedText);
+    if (acceptsTypedText)
+        setInsertPolicy(QComboBox::NoInsert);
+    link_ = new FieldLink(
+        this, source, field,
+        [this](const QVariant& v) {
+            const QString shown = fieldText(v);
+            showing_ = true;
+            setCurrentIndex(findText(shown, Qt::MatchExactly));
+            if (isEditable())
+                setEditText(shown);
+            showing_ = false;
+        },
+        [this](bool editable) {
+            if (lineEdit())
+                lineEdit()->setReadOnly(!editable);
+        });
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        if (!showing_)
+            link_->write(itemText(index));
+    });
+    if (acceptsTypedText) {
+        connect(lineEdit(), &QLineEdit::textEdited, this,
+                [this](const QString& typed) { link_->write(typed); });
+    }
+}
+
+DataLookupCombo::DataLookupCombo(DataSource* source, const QString& field,
+                                 store::Table* listTable, const QString& keyField,
+                                 const QString& listField, QWidget* parent)
+    : QComboBox(parent), listTable_(listTable), keyField_(keyField), listField_(listField) {
+    reloadList();
+    link_ = new FieldLink(
+        this, source, field, [this](const QVariant& v) { showValue(v); }, [](bool) {});
+    connect(listTable_, &store::Table::rowsReset, this, &DataLookupCombo::reloadList);
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        if (!showing_)
+            link_->write(itemData(index));
+    });
+}
+
+void DataLookupCombo::reloadList() {
+    // A list table in edit keeps the entries it had: walking it would post the row.
+    if (listTable_->state() != EditState::Browse && listTable_->state() != EditState::Inactive)
+        return;
+    showing_ = true;
+    clear();
+    for (const auto& row : TableScan::rows(*listTable_, {keyField_, listField_}))
+        addItem(fieldText(row[1]), row[0]);
+    showing_ = false;
+    if (link_)
+        showValue(link_->value());
+}
+
+void DataLookupCombo::showValue(const QVariant& value) {
+    showing_ = true;
+    const QString key = fieldText(value);
+    int index = -1;
+    for (int i = 0; i < count() && index < 0; ++i)
+        if (fieldText(itemData(i)) == key)
+            index = i;
+    setCurrentIndex(index);
+    showing_ = false;
+}
+
+DataLabel::DataLabel(DataSource* source, const QString& field, QWidget* parent)
+    : QLabel(parent) {
+    link_ = new FieldLink(
+        this, source, field, [this](const QVariant& v) { setText(fieldText(v)); }, [](bool) {});
+}
+
+} // namespace kova::ui

@@ -1,0 +1,157 @@
+#pragma once
+// Data-aware controls: each shows one field of the current row of a DataSource's table and
+// follows the row, and writes what the user changes into the row (starting the edit when the
+// automatic-edit switch allows). While the row cannot be changed the control is read-only.
+
+#include "datasource.h"
+#include "numericfield.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <functional>
+
+class QButtonGroup;
+
+namespace kova::ui {
+
+// The binding shared by every control: refreshes the control when the row, its state or the
+// field changes, and writes user changes through the data source.
+class FieldLink : public QObject {
+    Q_OBJECT
+public:
+    using Show = std::function<void(const QVariant& value)>;
+    using SetEditable = std::function<void(bool editable)>;
+
+    FieldLink(QWidget* control, DataSource* source, const QString& field, Show show,
+              SetEditable setEditable);
+
+    DataSource* source() const { return source_; }
+    QString field() const { return field_; }
+    QVariant value() const;
+    // Writes a change made by the user; false when the row cannot take it (the control is
+    // then refreshed back to the row's value).
+    bool write(const QVariant& value);
+    void refresh();
+
+private:
+    DataSource* source_;
+    QString field_;
+    Show show_;
+    SetEditable setEditable_;
+    bool writing_ = false;
+};
+
+class DataTextEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    DataTextEdit(DataSource* source, const QString& field, QWidget* parent = nullptr);
+    FieldLink* link() const { return link_; }
+
+private:
+    FieldLink* link_ = nullptr;
+};
+
+class DataNumericEdit : public NumericField {
+    Q_OBJECT
+public:
+    DataNumericEdit(DataSource* source, const QString& field, const QString& picture,
+                    QWidget* parent = nullptr);
+    FieldLink* link() const { return link_; }
+
+private:
+    void userEdited();
+    FieldLink* link_ = nullptr;
+};
+
+class DataCheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    DataCheckBox(DataSource* source, const QString& field, const QString& caption,
+                 QWidget* parent = nullptr);
+    FieldLink* link() const { return link_; }
+
+private:
+    FieldLink* link_ = nullptr;
+    bool editable_ = false;
+};
+
+// Radio buttons whose choice is stored as a value of its own ("HM", "True", ...).
+class DataRadioGroup : public QGroupBox {
+    Q_OBJECT
+public:
+    DataRadioGroup(DataSource* source, const QString& field, const QString& title,
+                   const QStringList& items, const QStringList& values, int columns = 1,
+                   QWidget* parent = nullptr);
+    FieldLink* link() const { return link_; }
+    int currentIndex() const; // -1 when the stored value is none of the values
+    void setReadOnly(bool on); // a group that only shows (it never writes)
+
+private:
+    void showValue(const QVariant& value);
+    QStringList values_;
+    QButtonGroup* buttons_;
+    FieldLink* link_ = nullptr;
+    bool readOnly_ = false;
+    bool editable_ = false;
+};
+
+class DataMemo : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    DataMemo(DataSource* source, const QString& field, QWidget* parent = nullptr);
+    FieldLink* link() const { return link_; }
+
+private:
+    FieldLink* link_ = nullptr;
+    bool showing_ = false;
+};
+
+// A drop-down list of fixed texts; optionally it also accepts a typed text, stored as typed.
+class DataComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    DataComboBox(DataSource* source, const QString& field, const QStringList& items,
+                 bool acceptsTypedText = false, QWidget* parent = nullptr);
+    FieldLink* link() const { return link_; }
+
+private:
+    FieldLink* link_ = nullptr;
+    bool showing_ = false;
+};
+
+// A drop-down list whose entries come from another table: the keys are written into the
+// field, the texts are shown (often the same field, as 'WHR Location').
+class DataLookupCombo : public QComboBox {
+    Q_OBJECT
+public:
+    DataLookupCombo(DataSource* source, const QString& field, store::Table* listTable,
+                    const QString& keyField, const QString& listField,
+                    QWidget* parent = nullptr);
+    FieldLink* link() const { return link_; }
+    void reloadList();
+
+private:
+    void showValue(const QVariant& value);
+    store::Table* listTable_;
+    QString keyField_;
+    QString listField_;
+    FieldLink* link_ = nullptr;
+    bool showing_ = false;
+};
+
+// A read-only display of a field (the label/text display of the windows).
+class DataLabel : public QLabel {
+    Q_OBJECT
+public:
+    DataLabel(DataSource* source, const QString& field, QWidget* parent = nullptr);
+    FieldLink* link() const { return link_; }
+
+private:
+    FieldLink* link_ = nullptr;
+};
+
+} // namespace kova::ui

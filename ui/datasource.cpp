@@ -1,0 +1,123 @@
+#include "datasource.h"
+
+#include "messages.h"
+
+#include <QSignalBlocker>
+
+namespace kova::ui {
+
+using store::EditState;
+
+QString fieldText(const QVariant& value) {
+    if (value.isNull())
+        return {};
+    switch (value.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return QString::number(value.toDouble(), 'g', 15);
+    case QMetaType::Bool:
+        return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    default:
+        return value.toString();
+    }
+}
+
+DataSource::DataSource(store::Table* table, QObject* parent) : QObject(parent), table_(table) {
+    connect(table_, &store::Table::stateChanged, this, &DataSource::editableChanged);
+    connect(table_, &store::Table::rowsReset, this, &DataSource::editableChanged);
+    connect(table_, &store::Table::stateChanged, this, [this](EditState state) {
+        if (state != EditState::Edit && state != EditState::Insert)
+            invalidFields_.clear();
+    });
+}
+
+void DataSource::setAutoEdit(bool on) {
+    if (autoEdit_ == on)
+        return;
+    autoEdit_ = on;
+    emit autoEditChanged(on);
+    emit editableChanged();
+}
+
+bool DataSource::canModify() const {
+    switch (table_->state()) {
+    case EditState::Edit:
+    case EditState::Insert:
+        return true;
+    case EditState::Browse:
+        return autoEdit_ && table_->recordCount() > 0;
+    case EditState::Inactive:
+        break;
+    }
+    return false;
+}
+
+bool DataSource::startEdit() {
+    const EditState state = table_->state();
+    if (state == EditState::Edit || state == EditState::Insert)
+        return true;
+    if (!canModify())
+        return false;
+    if (!table_->edit()) {
+        Messages::error(table_->errorString());
+        return false;
+    }
+    return true;
+}
+
+bool DataSource::writeField(const QString& field, const QVariant& value) {
+    if (!startEdit())
+        return false;
+    if (!table_->setValue(field, value)) {
+        Messages::error(table_->errorString());
+        return false;
+    }
+    return true;
+}
+
+void DataSource::setEntryInvalid(const QString& field, bool invalid) {
+    if (invalid)
+        invalidFields_.insert(field);
+    else
+        invalidFields_.remove(field);
+}
+
+bool DataSource::post() {
+    const EditState state = table_->state();
+    if (state != EditState::Edit && state != EditState::Insert)
+        return true;
+    if (hasInvalidEntries()) {
+        QStringList fields = invalidFields_.values();
+        fields.sort();
+        Messages::error(QStringLiteral("Please correct the value of '%1' before saving.")
+                            .arg(fields.join(QStringLiteral("', '"))));
+        return false;
+    }
+    if (!table_->post()) {
+        Messages::error(table_->errorString());
+        return false;
+    }
+    return true;
+}
+
+std::vector<std::vector<QVariant>> TableScan::rows(store::Table& table, const QStringList& fields) {
+    std::vector<std::vector<QVariant>> rows;
+    if (table.state() != EditState::Browse)
+        return rows;
+    const int count = table.recordCount(); // reloads a stale table before the signals are held
+    const int keep = table.recNo();
+    const QSignalBlocker hold(&table);
+    rows.reserve(static_cast<size_t>(count));
+    for (int position = 0; position < count && table.moveTo(position); ++position) {
+        std::vector<QVariant> values;
+        values.reserve(static_cast<size_t>(fields.size()));
+        for (const QString& field : fields)
+            values.push_back(table.value(field));
+        rows.push_back(std::move(values));
+    }
+    if (keep >= 0)
+        table.moveTo(keep);
+    return rows;
+}
+
+} // namespace kova::ui

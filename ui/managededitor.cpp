@@ -1,0 +1,248 @@
+#include "managededitor.h"
+
+#include "datacontrols.h"
+#include "glyphs.h"
+#include "helpviewer.h"
+#include "messages.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <QWidget>
+
+namespace kova::ui {
+
+using store::EditState;
+
+namespace {
+
+const QString kEditSuffix = QStringLiteral(" [Edit Mode]");
+const QString kReadOnlySuffix = QStringLiteral(" [Read Only Mode]");
+const QString kMarked = QStringLiteral("Marked");
+
+QToolButton* barButton(QAction* action) {
+    auto* button = new QToolButton;
+    button->setDefaultAction(action);
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setMinimumHeight(28);
+    return button;
+}
+
+} // namespace
+
+ManagedEditor::ManagedEditor(QWidget* window, DataSource* source, ManagedEditorSettings settings)
+    : QObject(window), window_(window), source_(source), settings_(std::move(settings)),
+      savedCaption_(window->windowTitle()) {
+    gotoEdit_ = makeAction(QStringLiteral("Goto Edit"), QStringLiteral("Edit the current record"));
+    gotoEdit_->setIcon(glyph(QStringLiteral("StopLight")));
+    insert_ = makeAction(QStringLiteral("Insert Record"), QStringLiteral("Insert a record in the DB"));
+    cancel_ = makeAction(QStringLiteral("Cancel"), QStringLiteral("Cancel the current record changes"));
+    delete_ = makeAction(QStringLiteral("Delete Record"), QStringLiteral("Delete the current record"));
+    mark_ = makeAction(QStringLiteral("Mark"), QStringLiteral("Mark or unmark"));
+    markAll_ = makeAction(QStringLiteral("Mark All"), {});
+    clearAll_ = makeAction(QStringLiteral("Clear All Marks"), {});
+    showMarked_ = makeAction(settings_.showMarkedCaption, {});
+    showMarked_->setCheckable(true);
+    close_ = makeAction(QStringLiteral("&Close"), {});
+    help_ = makeAction(QStringLiteral("Help"), QStringLiteral("Help"));
+
+    connect(gotoEdit_, &QAction::triggered, this, [this] { toggleEditMode(); });
+    connect(insert_, &QAction::triggered, this, &ManagedEditor::insertRecord);
+    connect(cancel_, &QAction::triggered, this, &ManagedEditor::cancelRecord);
+    connect(delete_, &QAction::triggered, this, &ManagedEditor::deleteRecord);
+    connect(mark_, &QAction::triggered, this, &ManagedEditor::mark);
+    connect(markAll_, &QAction::triggered, this, [this] { markAll(true); });
+    connect(clearAll_, &QAction::triggered, this, [this] { markAll(false); });
+    connect(showMarked_, &QAction::toggled, this, &ManagedEditor::showMarkedOnly);
+    connect(close_, &QAction::triggered, window_, &QWidget::close);
+    connect(help_, &QAction::triggered, this, [this] { Help::showContext(settings_.helpContext); });
+
+    // Read-only mode at start.
+    source_->setAutoEdit(false);
+    setEditControlsEnabled(false);
+    window_->installEventFilter(this);
+}
+
+QAction* ManagedEditor::makeAction(const QString& text, const QString& hint) {
+    auto* action = new QAction(text, this);
+    if (!hint.isEmpty()) {
+        action->setToolTip(hint);
+        action->setStatusTip(hint);
+    }
+    return action;
+}
+
+void ManagedEditor::captureCaption() { savedCaption_ = window_->windowTitle(); }
+
+void ManagedEditor::setEditControlsEnabled(bool on) {
+    insert_->setEnabled(on);
+    cancel_->setEnabled(on);
+    delete_->setEnabled(on);
+    for (QWidget* widget : settings_.editOnly)
+        widget->setEnabled(on);
+}
+
+bool ManagedEditor::postPending() {
+    const EditState state = source_->table()->state();
+    return (state != EditState::Edit && state != EditState::Insert) || source_->post();
+}
+
+bool ManagedEditor::toggleEditMode() {
+    if (!editMode_) {
+        setEditControlsEnabled(true);
+        source_->setAutoEdit(true);
+        gotoEdit_->setText(QStringLiteral("Stop Edit"));
+        window_->setWindowTitle(savedCaption_ + kEditSuffix);
+        gotoEdit_->setIcon(glyph(QStringLiteral("StartLight")));
+        editMode_ = true;
+        if (settings_.editFocus)
+            settings_.editFocus->setFocus();
+    } else {
+        // A row that cannot be posted keeps the window in edit mode, so nothing typed is lost.
+        if (!postPending())
+            return false;
+        setEditControlsEnabled(false);
+        source_->setAutoEdit(false);
+        gotoEdit_->setText(QStringLiteral("Goto Edit"));
+        window_->setWindowTitle(savedCaption_ + kReadOnlySuffix);
+        gotoEdit_->setIcon(glyph(QStringLiteral("StopLight")));
+        editMode_ = false;
+    }
+    emit editModeChanged(editMode_);
+    return true;
+}
+
+void ManagedEditor::insertRecord() {
+    if (!editMode_ || !postPending())
+        return;
+    store::Table* table = source_->table();
+    if (!table->insert()) {
+        Messages::error(table->errorString(), window_);
+        return;
+    }
+    if (settings_.insertFocus)
+        settings_.insertFocus->setFocus();
+}
+
+void ManagedEditor::cancelRecord() {
+    if (editMode_)
+        source_->table()->cancel();
+}
+
+void ManagedEditor::deleteRecord() {
+    store::Table* table = source_->table();
+    if (!editMode_ || table->state() == EditState::Inactive)
+        return;
+    const QString title = settings_.nameField.isEmpty() ? QString()
+                                                        : table->asString(settings_.nameField);
+    const Message question{MessageKind::Confirmation, title, settings_.deleteText,
+                           MessageButtons::YesNo, 0};
+    if (Messages::show(question, window_) != Answer::Yes)
+        return;
+    const bool ok = settings_.deleteRow ? settings_.deleteRow() : table->remove();
+    if (!ok && !settings_.deleteRow)
+        Messages::error(table->errorString(), window_);
+}
+
+void ManagedEditor::mark() {
+    store::Table* table = source_->table();
+    if (table->state() == EditState::Inactive ||
+        (table->state() == EditState::Browse && table->recordCount() == 0))
+        return;
+    if (!table->edit() || !table->setValue(kMarked, !table->asBool(kMarked))) {
+        Messages::error(table->errorString(), window_);
+        return;
+    }
+    source_->post();
+}
+
+void ManagedEditor::markAll(bool marked) {
+    // A row in edit is posted first: the statement would otherwise be undone by its post.
+    if (!postPending())
+        return;
+    store::Table* table = source_->table();
+    store::Database* db = table->database();
+    if (!db)
+        return;
+    const QString name = settings_.markTable.isEmpty() ? table->tableName() : settings_.markTable;
+    QString error;
+    if (!db->execUpdate(QStringLiteral("Update %1 Set Marked = :NewValue").arg(name),
+                        {{QStringLiteral("NewValue"), marked ? QStringLiteral("T")
+                                                             : QStringLiteral("F")}},
+                        &error)) {
+        Messages::error(error, window_);
+        return;
+    }
+    table->refresh();
+}
+
+void ManagedEditor::showMarkedOnly(bool on) {
+    store::Table* table = source_->table();
+    if (on && !markedFilterSet_) {
+        table->setRecordFilter([](const store::Record& row) { return row.asBool(kMarked); });
+        markedFilterSet_ = true;
+    }
+    if (!postPending()) {
+        const QSignalBlocker hold(showMarked_);
+        showMarked_->setChecked(!on);
+        return;
+    }
+    table->setFiltered(on);
+    if (showMarked_->isChecked() != on) {
+        const QSignalBlocker hold(showMarked_);
+        showMarked_->setChecked(on);
+    }
+}
+
+bool ManagedEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window_ && event->type() == QEvent::Close) {
+        store::Table* table = source_->table();
+        if (table->state() == EditState::Insert) {
+            table->cancel(); // a pending insert is not posted
+        } else if (table->state() == EditState::Edit && !source_->post()) {
+            event->ignore(); // the row could not be saved: the window stays open
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QWidget* ManagedEditor::createButtonBar(QWidget* parent) {
+    auto* bar = new QWidget(parent);
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QAction* action : {gotoEdit_, insert_, cancel_, delete_})
+        layout->addWidget(barButton(action));
+    layout->addStretch();
+    layout->addWidget(barButton(help_));
+    layout->addWidget(barButton(close_));
+    return bar;
+}
+
+QMenu* ManagedEditor::addMarksMenu(QMenuBar* menuBar) {
+    QMenu* menu = menuBar->addMenu(QStringLiteral("Marks"));
+    menu->addAction(markAll_);
+    menu->addAction(clearAll_);
+    menu->addSeparator();
+    menu->addAction(showMarked_);
+    return menu;
+}
+
+QWidget* ManagedEditor::createMarkedIndicator(QWidget* parent) {
+    auto* indicator = new QWidget(parent);
+    auto* layout = new QHBoxLayout(indicator);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new QLabel(QStringLiteral("Marked?")));
+    auto* value = new DataLabel(source_, kMarked);
+    value->setMinimumWidth(40);
+    layout->addWidget(value);
+    layout->addWidget(barButton(mark_));
+    return indicator;
+}
+
+} // namespace kova::ui

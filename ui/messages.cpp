@@ -1,0 +1,121 @@
+#include "messages.h"
+
+#include <QMessageBox>
+
+namespace kova::ui {
+
+namespace {
+
+std::shared_ptr<MessageResponder>& currentResponder() {
+    static std::shared_ptr<MessageResponder> responder = std::make_shared<DialogResponder>();
+    return responder;
+}
+
+std::function<void(int)>& helpOpener() {
+    static std::function<void(int)> opener;
+    return opener;
+}
+
+QMessageBox::Icon iconOf(MessageKind kind) {
+    switch (kind) {
+    case MessageKind::Error:
+        return QMessageBox::Critical;
+    case MessageKind::Warning:
+        return QMessageBox::Warning;
+    case MessageKind::Confirmation:
+        return QMessageBox::Question;
+    case MessageKind::Information:
+        break;
+    }
+    return QMessageBox::Information;
+}
+
+} // namespace
+
+QString defaultTitle(MessageKind kind) {
+    switch (kind) {
+    case MessageKind::Error:
+        return QStringLiteral("Error");
+    case MessageKind::Warning:
+        return QStringLiteral("Warning");
+    case MessageKind::Confirmation:
+        return QStringLiteral("Confirm");
+    case MessageKind::Information:
+        break;
+    }
+    return QStringLiteral("Information");
+}
+
+Answer DialogResponder::respond(const Message& message, QWidget* parent) {
+    QMessageBox box(iconOf(message.kind),
+                    message.title.isEmpty() ? defaultTitle(message.kind) : message.title,
+                    message.text, QMessageBox::NoButton, parent);
+    if (message.buttons == MessageButtons::Ok) {
+        box.addButton(QMessageBox::Ok);
+    } else {
+        box.addButton(QMessageBox::Yes);
+        box.addButton(QMessageBox::No);
+        if (message.buttons == MessageButtons::YesNoHelp)
+            box.addButton(QMessageBox::Help);
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Help:
+        return Answer::Help;
+    default:
+        return message.buttons == MessageButtons::Ok ? Answer::Ok : Answer::No;
+    }
+}
+
+Answer ScriptedResponder::respond(const Message& message, QWidget*) {
+    asked_.push_back(message);
+    if (!answers_.empty()) {
+        const Answer answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
+    return message.buttons == MessageButtons::Ok ? Answer::Ok : Answer::No;
+}
+
+std::shared_ptr<MessageResponder>
+Messages::setResponder(std::shared_ptr<MessageResponder> responder) {
+    auto previous = currentResponder();
+    currentResponder() = responder ? std::move(responder) : std::make_shared<DialogResponder>();
+    return previous;
+}
+
+MessageResponder& Messages::responder() { return *currentResponder(); }
+
+void Messages::setHelpOpener(std::function<void(int)> opener) { helpOpener() = std::move(opener); }
+
+Answer Messages::show(const Message& message, QWidget* parent) {
+    for (;;) {
+        const Answer answer = responder().respond(message, parent);
+        if (answer != Answer::Help)
+            return answer;
+        if (helpOpener())
+            helpOpener()(message.helpContext);
+    }
+}
+
+void Messages::error(const QString& text, QWidget* parent) {
+    show({MessageKind::Error, {}, text, MessageButtons::Ok, 0}, parent);
+}
+
+void Messages::warning(const QString& text, QWidget* parent) {
+    show({MessageKind::Warning, {}, text, MessageButtons::Ok, 0}, parent);
+}
+
+void Messages::information(const QString& text, QWidget* parent) {
+    show({MessageKind::Information, {}, text, MessageButtons::Ok, 0}, parent);
+}
+
+bool Messages::confirm(const QString& text, const QString& title, QWidget* parent) {
+    return show({MessageKind::Confirmation, title, text, MessageButtons::YesNo, 0}, parent) ==
+           Answer::Yes;
+}
+
+} // namespace kova::ui

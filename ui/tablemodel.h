@@ -1,0 +1,59 @@
+#pragma once
+// A Qt table model over a store table: one row per visible row of the table, in the table's
+// current order under its range and filter, kept live as the table changes. While a row is
+// being inserted it shows as an extra row at the cursor; while a row is in edit its cells show
+// the edit buffer.
+
+#include "datasource.h"
+
+#include <QAbstractTableModel>
+#include <vector>
+
+namespace kova::ui {
+
+struct GridColumn {
+    QString field;
+    QString caption; // empty: the field name
+    int width = 0;   // pixels; 0: the view decides
+};
+
+class TableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    TableModel(DataSource* source, std::vector<GridColumn> columns, QObject* parent = nullptr);
+
+    DataSource* source() const { return source_; }
+    const std::vector<GridColumn>& columns() const { return columns_; }
+    void setEditable(bool on) { editable_ = on; }
+    bool isEditable() const { return editable_; }
+
+    // The model row of the table's current row; -1 when there is none.
+    int currentRow() const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+signals:
+    void currentRowChanged(int row);
+
+private:
+    void reload();
+    void stateChanged();
+    void refreshCurrentRow();
+    QStringList fieldNames() const;
+    int pendingInsertRow() const; // where the table's pending insert shows; -1 when none
+
+    DataSource* source_;
+    std::vector<GridColumn> columns_;
+    std::vector<std::vector<QVariant>> rows_; // stored rows, as last read
+    int insertAt_ = -1;                       // model row of the insert row shown; -1 none
+    bool editable_ = false;
+    bool reloading_ = false;
+};
+
+} // namespace kova::ui
