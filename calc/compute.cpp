@@ -1,0 +1,235 @@
+#include "compute.h"
+
+#include "computecore.h"
+#include "rowreaders.h"
+
+#include "store/database.h"
+#include "store/ddl.h"
+#include "store/fieldnames.h"
+#include "store/table.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace kova::calc {
+
+using store::Table;
+
+namespace {
+
+// 'Weather Station' of a saved job keeps 30 of a station name's 35 characters.
+constexpr int kStoredStationNameWidth = 30;
+
+bool sameKey(const QString& sought, const QString& found) {
+    if (found.compare(sought, Qt::CaseInsensitive) == 0)
+        return true;
+    return sought.size() == kStoredStationNameWidth &&
+           found.startsWith(sought, Qt::CaseInsensitive);
+}
+
+// Opens `t` on `index` and positions it on the nearest key to `name`, as the tables expect.
+// The nearest row stands in for a missing one; the substitute is named in a warning so the
+// result never silently belongs to another station or curve.
+bool openNearest(Table& t, const QString& index, const QString& keyField, const QString& name,
+                 const QString& what, bool warn, CalcMessages& messages, QString* error) {
+    t.setIndexName(index);
+    if (!t.open()) {
+        *error = t.errorString();
+        return false;
+    }
+    t.findNearest({name});
+    if (t.isEmpty()) {
+        if (warn)
+            messages.show(
+                MessageKind::Warning,
+                QStringLiteral("%1 \"%2\" was not found: the table is empty.").arg(what, name));
+        return true;
+    }
+    const QString found = t.asString(keyField);
+    if (warn && !sameKey(name, found))
+        messages.show(MessageKind::Warning,
+                      QStringLiteral("%1 \"%2\" was not found; \"%3\" is used instead.")
+                          .arg(what, name, found));
+    return true;
+}
+
+bool usesWeatherSite(int etIndex) {
+    return etIndex == kETRadiation || etIndex == kETTemperature;
+}
+
+} // namespace
+
+Calculation::Calculation(CalcMessages& messages) : messages_(messages) {}
+
+void Calculation::setStation(TKova& k, const StationClimate& s) {
+    k.StationName = s.StationName;
+    k.StationNo = s.StationNo;
+    k.County = s.County;
+    k.Latitude = s.Latitude;
+    k.Longitude = s.Longitude;
+    k.AnnualPrecip = 0;
+    for (int m = 1; m <= 12; ++m) {
+        k.Precip[static_cast<size_t>(m)] = s.P[static_cast<size_t>(m)];
+        k.AnnualPrecip += s.P[static_cast<size_t>(m)];
+        k.Temp[static_cast<size_t>(m)] = s.T[static_cast<size_t>(m)];
+    }
+}
+
+const ReferenceTables* Calculation::reference(const QString& alias) {
+    QString error;
+    auto db = store::Database::open(alias, &error);
+    if (!db) {
+        fail(error);
+        return nullptr;
+    }
+    if (referenceFile_ != db->fileName() || referenceFile_.isEmpty()) {
+        if (!readReferenceTables(alias, &reference_, &error)) {
+            fail(error);
+            return nullptr;
+        }
+        referenceFile_ = db->fileName();
+    }
+    return &reference_;
+}
+
+bool Calculation::fail(const QString& message) {
+    error_ = message;
+    return false;
+}
+
+bool Calculation::readStation(const QString& alias, int etIndex, ComputeInputs* in) {
+    Table climate(QStringLiteral("Climate"), alias);
+    if (!openNearest(climate, QStringLiteral("StaNameIndex"), QStringLiteral("Station Name"),
+                     kova.StationName, QStringLiteral("Climate station"), true, messages_, &error_))
+        return false;
+    if (!climate.isEmpty())
+        in->station = stationFrom(climate.record());
+
+    Table whr(QStringLiteral("ClimWHR"), alias);
+    if (!openNearest(whr, QStringLiteral("Location Name"), QStringLiteral("WHR Location"),
+                     in->station.WHRLocation, QStringLiteral("Weather site"),
+                     usesWeatherSite(etIndex), messages_, &error_))
+        return false;
+    if (!whr.isEmpty())
+        in->whr = whrFrom(whr.record());
+    return true;
+}
+
+bool Calculation::readCurve(const QString& alias, ComputeInputs* in) {
+    in->curve = std::monostate{};
+    if (!in->crop.CurveIndex) // no curve chosen for the crop: none is built
+        return true;
+    const auto where = curveTableOf(*in->crop.CurveIndex);
+    if (!where)
+        return true;
+    Table curveTable(where->table, alias);
+    if (!openNearest(curveTable, where->index, QStringLiteral("Crop Curve Name"),
+                     in->crop.CurveName, QStringLiteral("Crop curve"), true, messages_, &error_))
+        return false;
+    if (curveTable.isEmpty())
+        return true;
+    const store::Record& row = curveTable.record();
+    switch (*in->crop.CurveIndex) {
+    case kCurveBasalAnnual: {
+        Table types(QStringLiteral("CrpAnTyp"), alias);
+        if (!openNearest(types, QStringLiteral("CropTypeIndex"), QStringLiteral("Crop Type"),
+                         row.asString(QStringLiteral("Crop Type")), QStringLiteral("Crop type"),
+                         true, messages_, &error_))
+            return false;
+        in->curve = basalAnnualFrom(row, types.isEmpty() ? store::Record() : types.record());
+        break;
+    }
+    case kCurveBasalPerennial:
+        in->curve = basalPerennialFrom(row);
+        break;
+    case kCurveGrass:
+        in->curve = grassFrom(row);
+        break;
+    case kCurveTR21Annual:
+        in->curve = tr21AnnualFrom(row);
+        break;
+    default:
+        in->curve = tr21PerennialFrom(row);
+        break;
+    }
+    return true;
+}
+
+bool Calculation::readSettings(const QString& alias, ComputeInputs* in) {
+    Table defaults(QStringLiteral("SystemDefaults"), alias);
+    if (!defaults.open())
+        return fail(defaults.errorString());
+    defaults.first();
+    if (!defaults.isEmpty())
+        in->settings = settingsFrom(defaults.record());
+    return true;
+}
+
+bool Calculation::readInputs(const QString& alias, const Table& wkCrop, ComputeInputs* in) {
+    in->crop = workingCropFrom(wkCrop.record());
+    in->wind = wind_;
+    return readStation(alias, in->crop.ETIndex, in) && readSettings(alias, in) &&
+           readCurve(alias, in);
+}
+
+bool Calculation::writeBack(Table& wkCrop) {
+    store::Database* db = wkCrop.database();
+    store::Transaction tx(*db);
+    if (!tx.ok())
+        return fail(tx.error());
+
+    QSqlQuery clear(db->connection());
+    if (!clear.exec(QStringLiteral("DELETE FROM %1").arg(store::quoteIdentifier("ETKc"))))
+        return fail(clear.lastError().text());
+    QSqlQuery insert(db->connection());
+    insert.prepare(QStringLiteral("INSERT INTO %1 (%2, %3, %4, %5, %6) VALUES (?, ?, ?, 0, 0)")
+                       .arg(store::quoteIdentifier("ETKc"), store::quoteIdentifier("JDate"),
+                            store::quoteIdentifier("Kca"), store::quoteIdentifier("Kcb"),
+                            store::quoteIdentifier("ETo"), store::quoteIdentifier("ETc")));
+    for (const ETKcDay& day : curve.Days) {
+        insert.addBindValue(day.JDate);
+        insert.addBindValue(day.Kca);
+        insert.addBindValue(day.Kcb);
+        if (!insert.exec())
+            return fail(insert.lastError().text());
+    }
+    db->tableChanged(QStringLiteral("ETKc"), nullptr);
+
+    if (!wkCrop.edit())
+        return fail(wkCrop.errorString());
+    for (int m = 1; m <= 12; ++m) {
+        wkCrop.setValue(store::monthField(QStringLiteral("IR"), m),
+                        kova.NI50[static_cast<size_t>(m)]);
+        wkCrop.setValue(store::monthField(QStringLiteral("Pk"), m),
+                        kova.PeakET[static_cast<size_t>(m)]);
+    }
+    wkCrop.setValue(QStringLiteral("IR Season"), kova.NI50Total);
+    wkCrop.setValue(QStringLiteral("Hay"), kova.Hay);
+    if (!wkCrop.post()) {
+        const QString error = wkCrop.errorString();
+        wkCrop.cancel();
+        return fail(error);
+    }
+    if (!tx.commit())
+        return fail(tx.error());
+    return true;
+}
+
+bool Calculation::Compute(Table& wkCrop) {
+    error_.clear();
+    if (!wkCrop.isOpen() || wkCrop.isEmpty())
+        return fail(QStringLiteral("There is no working crop to compute."));
+    if (!wkCrop.post())
+        return fail(wkCrop.errorString());
+    const QString alias = wkCrop.database()->alias();
+    const ReferenceTables* ref = reference(alias);
+    if (!ref)
+        return false;
+    ComputeInputs in;
+    if (!readInputs(alias, wkCrop, &in))
+        return false;
+    computeCrop(in, *ref, kova, curve, messages_);
+    return writeBack(wkCrop);
+}
+
+} // namespace kova::calc

@@ -1,0 +1,247 @@
+#include "computecore.h"
+
+#include "calendar.h"
+#include "curves.h"
+#include "etmethods.h"
+#include "numeric.h"
+#include "precipitation.h"
+
+#include <algorithm>
+
+namespace kova::calc {
+
+namespace {
+
+size_t ix(int m) {
+    return static_cast<size_t>(m);
+}
+
+const QString kNotANumber = QStringLiteral("A result that was not a finite number was set to 0.");
+
+void readCropInputs(const WorkingCrop& c, TKova& k) {
+    // Months outside 1..12 would index outside the monthly series: take the nearest month.
+    k.PlantMo = clampMonth(c.PlantMo);
+    k.PlantDay = c.PlantDay;
+    k.HarvestMo = clampMonth(c.HarvestMo);
+    k.HarvestDay = c.HarvestDay;
+}
+
+void readCropMembers(const WorkingCrop& c, TKova& k) {
+    k.CurveType = c.CropCurveType;
+    k.Soil = c.Soil;
+    k.BegDateText = c.BegDat;
+    k.EndDateText = c.EndDat;
+    k.Cut1Mo = c.Cut1Mo;
+    k.Cut1Day = c.Cut1Day;
+    k.CutEndMo = c.CutEndMo;
+    k.CutEndDay = c.CutEndDay;
+    k.Cut1Text = QStringLiteral("%1/%2").arg(c.Cut1Mo).arg(c.Cut1Day);
+    k.CutEndText = QStringLiteral("%1/%2").arg(c.CutEndMo).arg(c.CutEndDay);
+    k.CurveIndex = c.CurveIndex.value_or(-1);
+    k.Cuttings = c.Cuttings;
+    k.NetIrr = c.NetIrr;
+    k.CarryBeg = c.CarryBeg;
+    k.CarryEnd = c.CarryEnd;
+    k.DaysWetDeveloped = c.DaysWetDeveloped;
+    k.DaysWetMature = c.DaysWetMature;
+    k.StressFactor = c.StressFactor;
+    k.Sensitive = c.Sensitive;
+    k.ASW = c.ASW;
+    k.FractionWetted = c.FractionWetted;
+    k.IrrigationType = c.IrrigationType;
+    // The row's own mark, so a previous crop's hay flag never carries over to this one.
+    k.Hay = c.Hay;
+}
+
+void clearResults(TKova& k) {
+    for (Monthly* series : {&k.EP50, &k.EP80, &k.NI50, &k.NI80, &k.ETcRate, &k.EToRate, &k.Kc,
+                            &k.ETMonth, &k.EToAdjacent, &k.CarryUsed50, &k.CarryUsed80, &k.PeakET})
+        series->fill(0.0);
+}
+
+int methodOf(int etIndex) {
+    return etIndex == kETRadiation || etIndex == kETTemperature ? etIndex : kETTR21;
+}
+
+// Reference ET rate of month m by the job's method.
+class ReferenceET {
+public:
+    ReferenceET(const ComputeInputs& in, const ReferenceTables& ref, const TKova& k,
+                CalcMessages& messages)
+        : in_(in), k_(k), method_(methodOf(k.ETIndex)) {
+        if (method_ != kETRadiation)
+            daylight_ = daylightYear(ref, in.station.Latitude, messages);
+    }
+
+    int method() const { return method_; }
+
+    double rate(int m) const {
+        const StationClimate& st = in_.station;
+        const WhrSite& w = in_.whr;
+        const double T = st.T[ix(m)];
+        switch (method_) {
+        case kETRadiation:
+            return radiationRate(st.Elevation, T, w.RHa[ix(m)], wind(m), w.RS[ix(m)]);
+        case kETTemperature:
+            return temperatureRate(daylight_.dailyOf(m), T, w.RHmin[ix(m)], wind(m), st.Elevation,
+                                   w.NR[ix(m)]);
+        default:
+            return tr21Rate(tr21Month(m));
+        }
+    }
+
+private:
+    double wind(int m) const { return daytimeWind(in_.whr.U[ix(m)], in_.whr.WR[ix(m)], in_.wind); }
+
+    TR21Month tr21Month(int m) const {
+        const Monthly& T = in_.station.T;
+        TR21Month t;
+        t.month = m;
+        t.T = T[ix(m)];
+        t.TPrev = T[ix(previousMonth(m))];
+        t.TNext = T[ix(nextMonth(m))];
+        t.p = daylight_.of(m);
+        t.pPrev = daylight_.of(previousMonth(m));
+        t.pNext = daylight_.of(nextMonth(m));
+        t.PlantMo = k_.PlantMo;
+        t.PlantDay = k_.PlantDay;
+        t.HarvestMo = k_.HarvestMo;
+        t.HarvestDay = k_.HarvestDay;
+        t.E = in_.station.Elevation;
+        t.elevationCorrection = in_.settings.ElevationCorrection;
+        t.inSeason = k_.InSeason[ix(m)];
+        return t;
+    }
+
+    const ComputeInputs& in_;
+    const TKova& k_;
+    int method_;
+    DaylightYear daylight_;
+};
+
+void computeReferenceET(const ReferenceET& et, TKova& k) {
+    // The adjacent rates of December (planting in January) and January (harvest in
+    // December) are computed first and kept: the loop below leaves them alone.
+    const bool keepDecember = k.PlantMo == 1;
+    const bool keepJanuary = k.HarvestMo == 12;
+    if (keepDecember)
+        k.EToAdjacent[12] = et.rate(12);
+    if (keepJanuary)
+        k.EToAdjacent[1] = et.rate(1);
+    for (int m = 1; m <= 12; ++m) {
+        const bool kept = (m == 12 && keepDecember) || (m == 1 && keepJanuary);
+        if (!kept) {
+            k.EToAdjacent[ix(m)] = 0;
+            const bool adjacent = m == k.PlantMo - 1 || m == k.HarvestMo + 1;
+            const bool allowed = et.method() != kETTR21 || (m >= 2 && m <= 11);
+            if (adjacent && allowed)
+                k.EToAdjacent[ix(m)] = et.rate(m);
+        }
+        if (k.InSeason[ix(m)]) {
+            k.EToRate[ix(m)] = et.rate(m);
+            k.ETcRate[ix(m)] = k.EToRate[ix(m)] * k.Kc[ix(m)];
+        }
+    }
+}
+
+void computeMonth(TKova& k, int m, int peakETMethod, CarryOverBalances& balances) {
+    const int length = monthLength(m);
+    const double etc = k.ETcRate[ix(m)];
+    const double P = k.Precip[ix(m)];
+    const int plantMonthDays = length + 1 - k.PlantDay;
+    double x = 0;
+    if (!k.InSeason[ix(m)])
+        k.ETMonth[ix(m)] = 0;
+    else if (m == k.PlantMo)
+        k.ETMonth[ix(m)] = plantMonthDays * etc;
+    else if (m == k.HarvestMo)
+        k.ETMonth[ix(m)] = k.HarvestDay * etc;
+    else
+        k.ETMonth[ix(m)] = length * etc;
+
+    if (m == k.PlantMo)
+        x = effectivePrecipitation(P, length * etc, k.NetIrr) * (length - k.PlantDay) / length;
+    else if (m == k.HarvestMo)
+        x = effectivePrecipitation(P, length * etc, k.NetIrr) * k.HarvestDay / length;
+    else
+        x = effectivePrecipitation(P, k.ETMonth[ix(m)], k.NetIrr);
+    k.EP50[ix(m)] = x * k.EPFactor50;
+    k.EP80[ix(m)] = x * k.EPFactor80;
+
+    netIrrigation(k, m, balances);
+    k.PeakET[ix(m)] = peakET(k, m, peakETMethod);
+}
+
+double sum(const Monthly& series) {
+    double total = 0;
+    for (int m = 1; m <= 12; ++m)
+        total += series[ix(m)];
+    return total;
+}
+
+// Last guard: no NaN or infinity may reach the results window, a report or a table.
+void guardResults(TKova& k, CalcMessages& messages) {
+    bool replaced = false;
+    auto guard = [&](double& v) {
+        const double g = finiteOrZero(v);
+        replaced = replaced || g != v;
+        v = g;
+    };
+    for (Monthly* series : {&k.Kc, &k.EToRate, &k.ETcRate, &k.EToAdjacent, &k.ETMonth, &k.EP50,
+                            &k.EP80, &k.NI50, &k.NI80, &k.CarryUsed50, &k.CarryUsed80, &k.PeakET})
+        for (int m = 1; m <= 12; ++m)
+            guard((*series)[ix(m)]);
+    for (double* total : {&k.ETTotal, &k.EP50Total, &k.EP80Total, &k.NI50Total, &k.NI80Total})
+        guard(*total);
+    if (replaced)
+        messages.show(MessageKind::Warning, kNotANumber);
+}
+
+} // namespace
+
+MonthFlags seasonMonths(int plantMo, int harvestMo) {
+    MonthFlags in{};
+    for (int m = 1; m <= 12; ++m)
+        in[ix(m)] = harvestMo <= plantMo ? (m >= plantMo || m <= harvestMo)
+                                         : (m >= plantMo && m <= harvestMo);
+    return in;
+}
+
+double daytimeWind(double U, double R, WindForm form) {
+    if (form == WindForm::Published)
+        return ratioOrZero(2.0 * U * R, 1.0 + R);
+    return ratioOrZero(U * R, 12.0 * (1.0 + R));
+}
+
+void computeCrop(const ComputeInputs& in, const ReferenceTables& ref, TKova& k, TCropCurve& curve,
+                 CalcMessages& messages) {
+    readCropInputs(in.crop, k);
+    k.InSeason = seasonMonths(k.PlantMo, k.HarvestMo);
+    readCropMembers(in.crop, k);
+    const ChanceRatios ratios = chanceRatios(ref, k.AnnualPrecip);
+    k.EPFactor50 = ratios.EPFactor50;
+    k.EPFactor80 = ratios.EPFactor80;
+    k.ETIndex = in.crop.ETIndex;
+    clearResults(k);
+    curve.Days.clear();
+    curve.DailyKc.fill(0.0);
+
+    if (buildCurve(CurveContext{k, curve, ref, messages}, in.curve) == kBuilderFailed)
+        k.Kc.fill(0.0);
+
+    computeReferenceET(ReferenceET(in, ref, k, messages), k);
+
+    k.InSeason = seasonMonths(k.PlantMo, k.HarvestMo);
+    CarryOverBalances balances = CarryOverBalances::start(k.CarryBeg, k.CarryEnd);
+    for (int i = 0; i < 12; ++i)
+        computeMonth(k, (k.PlantMo - 1 + i) % 12 + 1, in.settings.PeakETMethod, balances);
+
+    k.ETTotal = sum(k.ETMonth);
+    k.EP50Total = sum(k.EP50);
+    k.EP80Total = sum(k.EP80);
+    k.NI50Total = sum(k.NI50);
+    k.NI80Total = sum(k.NI80);
+    guardResults(k, messages);
+}
+
+} // namespace kova::calc

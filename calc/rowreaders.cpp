@@ -1,0 +1,209 @@
+#include "rowreaders.h"
+
+#include "store/fieldnames.h"
+#include "store/table.h"
+
+namespace kova::calc {
+
+using store::monthField;
+using store::Record;
+
+namespace {
+
+Monthly series(const Record& r, const QString& prefix) {
+    Monthly out{};
+    for (int m = 1; m <= 12; ++m)
+        out[static_cast<size_t>(m)] = r.asFloat(monthField(prefix, m));
+    return out;
+}
+
+std::optional<int> optionalInt(const Record& r, const QString& field) {
+    if (r.isNull(field))
+        return std::nullopt;
+    return r.asInt(field);
+}
+
+} // namespace
+
+StationClimate stationFrom(const Record& r) {
+    StationClimate s;
+    s.StationName = r.asString(QStringLiteral("Station Name"));
+    s.StationNo = r.asString(QStringLiteral("Station No"));
+    s.County = r.asString(QStringLiteral("County"));
+    s.WHRLocation = r.asString(QStringLiteral("WHR Location"));
+    s.Latitude = r.asFloat(QStringLiteral("Latitude"));
+    s.Longitude = r.asFloat(QStringLiteral("Longitude"));
+    s.Elevation = r.asFloat(QStringLiteral("Elevation"));
+    s.T = series(r, QStringLiteral("T"));
+    s.P = series(r, QStringLiteral("P"));
+    return s;
+}
+
+WhrSite whrFrom(const Record& r) {
+    WhrSite w;
+    w.Location = r.asString(QStringLiteral("WHR Location"));
+    w.RHa = series(r, QStringLiteral("RHa"));
+    w.RHmin = series(r, QStringLiteral("RHmin"));
+    w.U = series(r, QStringLiteral("U"));
+    w.WR = series(r, QStringLiteral("W/R"));
+    w.RS = series(r, QStringLiteral("RS"));
+    w.NR = series(r, QStringLiteral("NR"));
+    return w;
+}
+
+WorkingCrop workingCropFrom(const Record& r) {
+    WorkingCrop c;
+    c.CropName = r.asString(QStringLiteral("Crop Name"));
+    c.CurveIndex = optionalInt(r, QStringLiteral("Curve Index"));
+    c.CurveName = r.asString(QStringLiteral("Curve Name"));
+    c.CropCurveType = r.asString(QStringLiteral("Crop Curve Type"));
+    c.PlantMo = r.asInt(QStringLiteral("Plant Mo"));
+    c.PlantDay = r.asInt(QStringLiteral("Plant Day"));
+    c.HarvestMo = r.asInt(QStringLiteral("Harvest Mo"));
+    c.HarvestDay = r.asInt(QStringLiteral("Harvest Day"));
+    c.Cuttings = r.asInt(QStringLiteral("Cuttings"));
+    c.Cut1Mo = r.asInt(QStringLiteral("Cut1Mo"));
+    c.Cut1Day = r.asInt(QStringLiteral("Cut1Day"));
+    c.CutEndMo = r.asInt(QStringLiteral("CutEndMo"));
+    c.CutEndDay = r.asInt(QStringLiteral("CutEndDay"));
+    c.NetIrr = r.asFloat(QStringLiteral("Net Irr"));
+    c.CarryBeg = r.asFloat(QStringLiteral("Carry Beg"));
+    c.CarryEnd = r.asFloat(QStringLiteral("Carry End"));
+    c.Soil = r.asString(QStringLiteral("Soil"));
+    c.DaysWetDeveloped = r.asInt(QStringLiteral("Dys Wet Developed"));
+    c.DaysWetMature = r.asInt(QStringLiteral("Dys Wet Mature"));
+    c.StressFactor = r.asFloat(QStringLiteral("Stress Factor"));
+    c.FractionWetted = r.asFloat(QStringLiteral("Fraction Wetted"));
+    c.IrrigationType = r.asString(QStringLiteral("Irrigation Type"));
+    c.Sensitive = r.asBool(QStringLiteral("Sensitive"));
+    c.ASW = r.asFloat(QStringLiteral("ASW"));
+    c.BegDat = r.asString(QStringLiteral("Beg Dat"));
+    c.EndDat = r.asString(QStringLiteral("End Dat"));
+    c.Hay = r.asBool(QStringLiteral("Hay"));
+    c.ETIndex = r.asInt(QStringLiteral("ET Index"));
+    return c;
+}
+
+SystemSettings settingsFrom(const Record& r) {
+    SystemSettings s;
+    s.ElevationCorrection = r.asBool(QStringLiteral("Elevation Correction"));
+    s.PeakETMethod = r.asInt(QStringLiteral("Peak ET Method"));
+    return s;
+}
+
+BasalAnnualCurve basalAnnualFrom(const Record& nam, const Record& typ) {
+    BasalAnnualCurve c;
+    c.Kcp = nam.asFloat(QStringLiteral("Kcp"));
+    c.Kcm = nam.asFloat(QStringLiteral("Kcm"));
+    c.Fs1 = typ.asFloat(QStringLiteral("Fs1"));
+    c.Fs2 = typ.asFloat(QStringLiteral("Fs2"));
+    c.Fs3 = typ.asFloat(QStringLiteral("Fs3"));
+    return c;
+}
+
+BasalPerennialCurve basalPerennialFrom(const Record& r) {
+    BasalPerennialCurve c;
+    for (int m = 1; m <= 12; ++m)
+        c.V[static_cast<size_t>(m)] = r.asFloat(store::monthFirstField(m, QStringLiteral("Kc")));
+    return c;
+}
+
+GrassCurve grassFrom(const Record& r) {
+    GrassCurve c;
+    c.Hay = r.asBool(QStringLiteral("Hay"));
+    c.PkDaysBeforeHarvest = optionalInt(r, QStringLiteral("Pk Days Before Harvest"));
+    c.PkPctAfterHarvest = optionalInt(r, QStringLiteral("Pk % After Harvest (Alf)"));
+    c.LowKc = r.asFloat(QStringLiteral("Low Kc"));
+    c.HighKc = r.asFloat(QStringLiteral("High Kc"));
+    return c;
+}
+
+TR21AnnualCurve tr21AnnualFrom(const Record& r) {
+    TR21AnnualCurve c;
+    for (size_t i = 0; i < store::kBCAnnualKcFields.size(); ++i)
+        c.K[i] = r.asFloat(QString::fromLatin1(store::kBCAnnualKcFields[i]));
+    return c;
+}
+
+TR21PerennialCurve tr21PerennialFrom(const Record& r) {
+    TR21PerennialCurve c;
+    for (size_t i = 0; i < store::kBCPerennialKcFields.size(); ++i)
+        c.K[i] = r.asFloat(QString::fromLatin1(store::kBCPerennialKcFields[i]));
+    return c;
+}
+
+std::optional<CurveTable> curveTableOf(int curveIndex) {
+    switch (curveIndex) {
+    case kCurveBasalAnnual:
+        return CurveTable{QStringLiteral("CrpAnNam"), QStringLiteral("Crop Curve Name")};
+    case kCurveBasalPerennial:
+        return CurveTable{QStringLiteral("CrpPeren"), QStringLiteral("CropCurveName")};
+    case kCurveGrass:
+        return CurveTable{QStringLiteral("CrpForag"), QStringLiteral("CropCurveName")};
+    case kCurveTR21Annual:
+        return CurveTable{QStringLiteral("CrpBCAnu"), QStringLiteral("CropCurveName")};
+    case kCurveTR21Perennial:
+        return CurveTable{QStringLiteral("CrpBCPer"), QStringLiteral("CropCurveName")};
+    default:
+        return std::nullopt;
+    }
+}
+
+namespace {
+
+template <class Read>
+bool readAll(const QString& alias, const QString& tableName, const QString& index, Read read,
+             QString* error) {
+    store::Table t(tableName, alias);
+    t.setIndexName(index);
+    if (!t.open()) {
+        *error = t.errorString();
+        return false;
+    }
+    for (t.first(); !t.eof(); t.next())
+        read(t.record());
+    t.close();
+    return true;
+}
+
+} // namespace
+
+bool readReferenceTables(const QString& alias, ReferenceTables* out, QString* error) {
+    ReferenceTables ref;
+    const bool ok = readAll(
+                        alias, QStringLiteral("MoPctDay"), QStringLiteral("LatitudeIndex"),
+                        [&](const Record& r) {
+                            DaylightRow row;
+                            row.LatitudeN = r.asInt(QStringLiteral("Latitude N"));
+                            for (int m = 1; m <= 12; ++m)
+                                row.Percent[static_cast<size_t>(m - 1)] =
+                                    r.asFloat(store::monthName(m));
+                            ref.daylight.push_back(row);
+                        },
+                        error) &&
+                    readAll(
+                        alias, QStringLiteral("PcpChance"), QStringLiteral("AnPrecip"),
+                        [&](const Record& r) {
+                            ref.chance.push_back({r.asFloat(QStringLiteral("AnPcp")),
+                                                  r.asFloat(QStringLiteral("Pct50")),
+                                                  r.asFloat(QStringLiteral("Pct80"))});
+                        },
+                        error) &&
+                    readAll(
+                        alias, QStringLiteral("WetSoil"), QStringLiteral("IntervalDaysIndex"),
+                        [&](const Record& r) {
+                            WetSoilRow row;
+                            row.IntervalDays = r.asInt(QStringLiteral("Interval Days"));
+                            for (size_t s = 0; s < kSoilColumns; ++s)
+                                row.BySoil[s] = r.asFloat(soilNames()[s]);
+                            ref.wetSoil.push_back(row);
+                        },
+                        error);
+    if (!ok)
+        return false;
+    ref.sortByKeys();
+    *out = std::move(ref);
+    return true;
+}
+
+} // namespace kova::calc
