@@ -1,0 +1,232 @@
+#include "climateloader.h"
+
+#include "stationfilereader.h"
+#include "stationrecord.h"
+
+#include "store/database.h"
+#include "store/fieldnames.h"
+#include "store/table.h"
+
+#include <QFile>
+#include <QSet>
+
+namespace kova::climimport {
+
+namespace {
+
+const QString kCountyField = QStringLiteral("County");
+
+// The county as the table keeps it: cut to the field's width.
+QString asStored(const store::Table& table, const QString& county) {
+    const store::FieldDef* field = table.def().field(kCountyField);
+    return field && field->width > 0 ? county.left(field->width) : county;
+}
+
+bool holdsCounty(store::Table& county, const QString& name) {
+    const QString stored = asStored(county, name);
+    for (county.first(); !county.eof(); county.next())
+        if (county.asString(kCountyField) == stored)
+            return true;
+    return false;
+}
+
+bool setSeries(store::Table& climate, const QString& prefix, const std::vector<double>& values) {
+    const auto fields = store::monthSeries(prefix);
+    for (size_t i = 0; i < fields.size(); ++i)
+        if (!climate.setValue(fields[i], values[i]))
+            return false;
+    return true;
+}
+
+// Fills the appended row from the record's header and its four data lines. Returns the
+// message of what went wrong, empty when the row is ready to post.
+QString fillStation(store::Table& climate, const RecordHeader& header, StationFileReader& reader) {
+    if (!climate.setValue(kCountyField, header.county) ||
+        !climate.setValue(QStringLiteral("Station Name"), header.name) ||
+        !climate.setValue(QStringLiteral("Station No"), header.number))
+        return climate.errorString();
+    QByteArray line;
+    std::optional<std::vector<double>> numbers;
+    if (!reader.readLine(&line) || !(numbers = parseNumbers(line, 3)))
+        return QStringLiteral("2 End of file or error");
+    if (!climate.setValue(QStringLiteral("Latitude"), (*numbers)[0]) ||
+        !climate.setValue(QStringLiteral("Longitude"), (*numbers)[1]) ||
+        !climate.setValue(QStringLiteral("Elevation"), (*numbers)[2]))
+        return climate.errorString();
+    if (!reader.readLine(&line) || !(numbers = parseNumbers(line, 12)))
+        return QStringLiteral("3 End of file or error");
+    if (!setSeries(climate, QStringLiteral("T"), *numbers))
+        return climate.errorString();
+    if (!reader.readLine(&line) || !(numbers = parseNumbers(line, 12)))
+        return QStringLiteral("4 End of file or error");
+    if (!setSeries(climate, QStringLiteral("P"), *numbers))
+        return climate.errorString();
+    std::optional<QStringList> dates;
+    if (!reader.readLine(&line) || !(dates = parseWords(line, 4)))
+        return QStringLiteral("6 End of file or error");
+    for (size_t i = 0; i < kFrostDateFields.size(); ++i)
+        if (!climate.setValue(QLatin1String(kFrostDateFields[i]), dates->at(qsizetype(i))))
+            return climate.errorString();
+    return {};
+}
+
+QStringList withoutRepeats(const QStringList& names) {
+    QStringList result;
+    for (const QString& name : names)
+        if (!result.contains(name))
+            result << name;
+    return result;
+}
+
+} // namespace
+
+bool ClimateLoader::failed(const QString& text) {
+    messages_.report({MessageKind::Error, text});
+    return false;
+}
+
+LoadResult ClimateLoader::load(const QStringList& selectedCounties, bool addMode) {
+    LoadResult result;
+    QStringList counties = withoutRepeats(selectedCounties);
+    store::Table county(QStringLiteral("County"));
+    store::Table climate(QStringLiteral("Climate"));
+    if (!county.open()) {
+        failed(county.errorString());
+        return result;
+    }
+    if (!climate.open()) {
+        failed(climate.errorString());
+        return result;
+    }
+
+    QStringList replaced;
+    if (counties.isEmpty() || (addMode && !keepOrReplace(county, &counties, &replaced))) {
+        messages_.report(
+            {MessageKind::Information, QStringLiteral("There are no selected counties!")});
+        result.outcome = LoadOutcome::NoCounties;
+        return result;
+    }
+
+    store::Transaction transaction(*county.database());
+    if (!transaction.ok()) {
+        failed(transaction.error());
+        return result;
+    }
+    for (const QString& name : replaced)
+        if (!removeCounty(county, climate, name))
+            return result;
+    if (!addMode && !county.emptyTable()) {
+        failed(county.errorString());
+        return result;
+    }
+    int loaded = 0;
+    if (!appendCounties(county, counties) || !loadStations(climate, counties, addMode, &loaded))
+        return result;
+    if (!transaction.commit()) {
+        failed(transaction.error());
+        return result;
+    }
+    result.outcome = LoadOutcome::Loaded;
+    result.stations = loaded;
+    result.counties = counties;
+    return result;
+}
+
+// Add mode: every selected county already in `County` is asked about in turn. Yes replaces
+// it, No takes it out of the selection. False when the selection ends up empty.
+bool ClimateLoader::keepOrReplace(store::Table& county, QStringList* counties,
+                                  QStringList* replaced) {
+    const QStringList asked = *counties;
+    for (const QString& name : asked) {
+        if (!holdsCounty(county, name))
+            continue;
+        if (answerer_.confirm(QStringLiteral("There is already a county named ") + name +
+                              QStringLiteral(". Replace it?"))) {
+            *replaced << name;
+            continue;
+        }
+        counties->removeOne(name);
+        if (counties->isEmpty())
+            return false;
+    }
+    return true;
+}
+
+bool ClimateLoader::removeCounty(store::Table& county, store::Table& climate, const QString& name) {
+    const QString stored = asStored(county, name);
+    for (county.first(); !county.eof();) {
+        if (county.asString(kCountyField) != stored)
+            county.next();
+        else if (!county.remove())
+            return failed(county.errorString());
+    }
+    const QString previousIndex = climate.indexName();
+    climate.setIndexName(QStringLiteral("CountyIndex"));
+    climate.setRange({stored}, {stored});
+    bool ok = true;
+    // The county index ignores case; only the exact county goes.
+    for (climate.first(); ok && !climate.eof();) {
+        if (climate.asString(kCountyField) != stored)
+            climate.next();
+        else if (!climate.remove())
+            ok = failed(climate.errorString());
+    }
+    climate.cancelRange();
+    climate.setIndexName(previousIndex);
+    return ok;
+}
+
+bool ClimateLoader::appendCounties(store::Table& county, const QStringList& counties) {
+    int done = 0;
+    for (const QString& name : counties) {
+        if (!county.append() || !county.setValue(kCountyField, name) || !county.post()) {
+            const QString error = county.errorString();
+            county.cancel();
+            return failed(error);
+        }
+        ++done;
+        if (progress_)
+            progress_(done, int(counties.size()), name);
+    }
+    return true;
+}
+
+bool ClimateLoader::loadStations(store::Table& climate, const QStringList& counties, bool addMode,
+                                 int* loaded) {
+    QFile file(workFiles_.stationFile());
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(QStringLiteral("Can't open TmpTP.txt file for reading"));
+    if (!addMode && !climate.emptyTable())
+        return failed(climate.errorString());
+
+    const QSet<QString> selected(counties.begin(), counties.end());
+    StationFileReader reader(file);
+    QByteArray line;
+    while (reader.nextRecord(&line)) {
+        const auto header = parseRecordHeader(line);
+        if (!header)
+            return failed(QStringLiteral("1 End of file or error"));
+        if (!selected.contains(header->county))
+            continue;
+        if (!appendStation(climate, *header, reader))
+            return false;
+        ++*loaded;
+    }
+    return true;
+}
+
+// A record that cannot be read or posted cancels its row and ends the load.
+bool ClimateLoader::appendStation(store::Table& climate, const RecordHeader& header,
+                                  StationFileReader& reader) {
+    if (!climate.append())
+        return failed(climate.errorString());
+    QString problem = fillStation(climate, header, reader);
+    if (problem.isEmpty() && climate.post())
+        return true;
+    if (problem.isEmpty())
+        problem = climate.errorString();
+    climate.cancel();
+    return failed(problem);
+}
+
+} // namespace kova::climimport

@@ -1,0 +1,36 @@
+#pragma once
+// Converts one county text file: its station sections become records appended to
+// "TmpTP.txt", by way of the copy "Tmp2.txt".
+
+#include "importfeedback.h"
+#include "workfiles.h"
+
+#include <QStringList>
+
+namespace kova::climimport {
+
+struct FileConversion {
+    // 0 or 2: converted (2: the file ended at a section end); 1: failed; 3: no station section.
+    int code = 3;
+    QStringList counties; // county of every station written, in order (may repeat)
+};
+
+class CountyFileConverter {
+public:
+    CountyFileConverter(const WorkFiles& workFiles, RunningNumber& numbers,
+                        ImportMessages& messages)
+        : workFiles_(workFiles), numbers_(numbers), messages_(messages) {}
+
+    FileConversion convert(const QString& countyFile);
+
+private:
+    int copyFromFirstW(const QString& countyFile);
+    int convertSections(FileConversion* result);
+    FileConversion fail(const char* text);
+
+    const WorkFiles& workFiles_;
+    RunningNumber& numbers_;
+    ImportMessages& messages_;
+};
+
+} // namespace kova::climimport

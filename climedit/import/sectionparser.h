@@ -1,0 +1,58 @@
+#pragma once
+// Reads one station section of a county file: the station line, location, county, twelve
+// month lines and the "50 percent" frost-date line, then moves on to the section's end.
+
+#include "importfeedback.h"
+#include "stationrecord.h"
+#include "textcursor.h"
+
+#include <optional>
+
+namespace kova::climimport {
+
+// Marker of the line that begins a station section.
+inline constexpr char kStationMarker[] = "S Station :";
+
+class StationSectionParser {
+public:
+    StationSectionParser(TextCursor& cursor, ImportMessages& messages)
+        : cursor_(cursor), messages_(messages) {}
+
+    // `stationLine` is the line holding the marker, already read from the cursor. Fills
+    // `station` when the section gave a complete record (without its running number).
+    // Returns 0 when another section may follow, 2 when the text ended.
+    int parse(const QByteArray& stationLine, std::optional<StationRecord>* station);
+
+private:
+    struct Step {
+        bool ok = true;
+        const char* abortText = nullptr; // message of a failed step; nullptr: silent
+    };
+    static Step done() { return {}; }
+    static Step failed(const char* text) { return {false, text}; }
+
+    void readStationLine(const QByteArray& line, StationRecord* r) const;
+    Step readBody(StationRecord* r);
+    Step readLocation(StationRecord* r);
+    Step readCounty(const QString& stateCode, StationRecord* r);
+    Step readMonths(StationRecord* r);
+    Step readFrostDates(StationRecord* r);
+    int skipToSectionEnd();
+
+    TextCursor& cursor_;
+    ImportMessages& messages_;
+};
+
+// Helpers of the fixed-column layout, public for their tests.
+// Digits found in columns first..last (from 0) joined into a whole number; none: nullopt.
+std::optional<qint64> digitsInColumns(const QByteArray& line, int first, int last);
+// The number written in columns first..last; nullopt when the cell holds anything else.
+std::optional<double> numberInColumns(const QByteArray& line, int first, int last);
+// A five-character frost-date cell as stored: "05/02", "00/00" for no date; nullopt when the
+// cell is not a date. Fall dates also read a letter as "no date".
+std::optional<QString> frostDateFromCell(QByteArray cell, bool fallDate);
+// Source text as stored: UTF-8 when valid, else Latin-1; control characters and the record
+// separator "|" become blanks.
+QString sourceText(const QByteArray& bytes);
+
+} // namespace kova::climimport
