@@ -6,8 +6,12 @@
 namespace kova::ui {
 
 // The override-cursor stack of the application keeps the previous cursor for us.
-BusyCursor::BusyCursor() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+BusyCursor::BusyCursor() {
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+}
 
-BusyCursor::~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+BusyCursor::~BusyCursor() {
+    QGuiApplication::restoreOverrideCursor();
+}
 
 } // namespace kova::ui

@@ -65,13 +65,12 @@ DataTextEdit::DataTextEdit(DataSource* source, const QString& field, QWidget* pa
                 setText(shown);
         },
         [this](bool editable) { setReadOnly(!editable); });
-    connect(this, &QLineEdit::textEdited, this, [this](const QString& typed) {
-        link_->write(typed);
-    });
+    connect(this, &QLineEdit::textEdited, this,
+            [this](const QString& typed) { link_->write(typed); });
 }
 
-DataNumericEdit::DataNumericEdit(DataSource* source, const QString& field,
-                                 const QString& picture, QWidget* parent)
+DataNumericEdit::DataNumericEdit(DataSource* source, const QString& field, const QString& picture,
+                                 QWidget* parent)
     : NumericField(picture, parent) {
     link_ = new FieldLink(
         this, source, field,
@@ -127,9 +126,13 @@ DataRadioGroup::DataRadioGroup(DataSource* source, const QString& field, const Q
     });
 }
 
-int DataRadioGroup::currentIndex() const { return buttons_->checkedId(); }
+int DataRadioGroup::currentIndex() const {
+    return buttons_->checkedId();
+}
 
-void DataRadioGroup::setReadOnly(bool on) { readOnly_ = on; }
+void DataRadioGroup::setReadOnly(bool on) {
+    readOnly_ = on;
+}
 
 void DataRadioGroup::showValue(const QVariant& value) {
     const QString stored = fieldText(value);
@@ -197,9 +200,8 @@ DataComboBox::DataComboBox(DataSource* source, const QString& field, const QStri
     }
 }
 
-DataLookupCombo::DataLookupCombo(DataSource* source, const QString& field,
-                                 store::Table* listTable, const QString& keyField,
-                                 const QString& listField, QWidget* parent)
+DataLookupCombo::DataLookupCombo(DataSource* source, const QString& field, store::Table* listTable,
+                                 const QString& keyField, const QString& listField, QWidget* parent)
     : QComboBox(parent), listTable_(listTable), keyField_(keyField), listField_(listField) {
     reloadList();
     link_ = new FieldLink(
@@ -235,8 +237,7 @@ void DataLookupCombo::showValue(const QVariant& value) {
     showing_ = false;
 }
 
-DataLabel::DataLabel(DataSource* source, const QString& field, QWidget* parent)
-    : QLabel(parent) {
+DataLabel::DataLabel(DataSource* source, const QString& field, QWidget* parent) : QLabel(parent) {
     link_ = new FieldLink(
         this, source, field, [this](const QVariant& v) { setText(fieldText(v)); }, [](bool) {});
 }

@@ -87,7 +87,7 @@ public:
                    const QStringList& items, const QStringList& values, int columns = 1,
                    QWidget* parent = nullptr);
     FieldLink* link() const { return link_; }
-    int currentIndex() const; // -1 when the stored value is none of the values
+    int currentIndex() const;  // -1 when the stored value is none of the values
     void setReadOnly(bool on); // a group that only shows (it never writes)
 
 private:
@@ -129,8 +129,7 @@ class DataLookupCombo : public QComboBox {
     Q_OBJECT
 public:
     DataLookupCombo(DataSource* source, const QString& field, store::Table* listTable,
-                    const QString& keyField, const QString& listField,
-                    QWidget* parent = nullptr);
+                    const QString& keyField, const QString& listField, QWidget* parent = nullptr);
     FieldLink* link() const { return link_; }
     void reloadList();
 

@@ -12,9 +12,13 @@
 
 namespace kova::ui {
 
-EnterAsTab* EnterAsTab::install(QWidget* window) { return new EnterAsTab(window); }
+EnterAsTab* EnterAsTab::install(QWidget* window) {
+    return new EnterAsTab(window);
+}
 
-EnterAsTab::EnterAsTab(QWidget* window) : QObject(window) { watch(window); }
+EnterAsTab::EnterAsTab(QWidget* window) : QObject(window) {
+    watch(window);
+}
 
 void EnterAsTab::watch(QWidget* widget) {
     widget->installEventFilter(this);

@@ -60,11 +60,10 @@ std::vector<HelpTopic> HelpIndex::search(const QString& keyword) const {
     const QString wanted = keyword.trimmed();
     std::vector<HelpTopic> found;
     for (const HelpTopic& topic : topics_) {
-        const bool matches = topic.title.contains(wanted, Qt::CaseInsensitive) ||
-                             std::any_of(topic.keywords.begin(), topic.keywords.end(),
-                                         [&](const QString& k) {
-                                             return k.contains(wanted, Qt::CaseInsensitive);
-                                         });
+        const bool matches =
+            topic.title.contains(wanted, Qt::CaseInsensitive) ||
+            std::any_of(topic.keywords.begin(), topic.keywords.end(),
+                        [&](const QString& k) { return k.contains(wanted, Qt::CaseInsensitive); });
         if (matches)
             found.push_back(topic);
     }

@@ -125,8 +125,7 @@ void HelpViewer::showSearch(const QString& keyword) {
 }
 
 void HelpViewer::runSearch() {
-    addTopics(results_, index_ ? index_->search(searchText_->text())
-                               : std::vector<HelpTopic>{});
+    addTopics(results_, index_ ? index_->search(searchText_->text()) : std::vector<HelpTopic>{});
     if (results_->count() > 0 && !searchText_->text().trimmed().isEmpty())
         openPage(results_->item(0)->data(kPageRole).toString());
 }
@@ -150,7 +149,9 @@ void Help::setHelpFile(const QString& helpFile) {
     Messages::setHelpOpener([](int context) { showContext(context); });
 }
 
-QString Help::helpFile() { return theHelpFile(); }
+QString Help::helpFile() {
+    return theHelpFile();
+}
 
 QString Help::folderOf(const QString& helpFile) {
     // The old help file names carried Windows directories; only the base name counts.
@@ -165,7 +166,9 @@ QString Help::folderOf(const QString& helpFile) {
     return {};
 }
 
-HelpViewer* Help::viewer() { return theViewer(); }
+HelpViewer* Help::viewer() {
+    return theViewer();
+}
 
 namespace {
 

@@ -40,9 +40,12 @@ ManagedEditor::ManagedEditor(QWidget* window, DataSource* source, ManagedEditorS
       savedCaption_(window->windowTitle()) {
     gotoEdit_ = makeAction(QStringLiteral("Goto Edit"), QStringLiteral("Edit the current record"));
     gotoEdit_->setIcon(glyph(QStringLiteral("StopLight")));
-    insert_ = makeAction(QStringLiteral("Insert Record"), QStringLiteral("Insert a record in the DB"));
-    cancel_ = makeAction(QStringLiteral("Cancel"), QStringLiteral("Cancel the current record changes"));
-    delete_ = makeAction(QStringLiteral("Delete Record"), QStringLiteral("Delete the current record"));
+    insert_ =
+        makeAction(QStringLiteral("Insert Record"), QStringLiteral("Insert a record in the DB"));
+    cancel_ =
+        makeAction(QStringLiteral("Cancel"), QStringLiteral("Cancel the current record changes"));
+    delete_ =
+        makeAction(QStringLiteral("Delete Record"), QStringLiteral("Delete the current record"));
     mark_ = makeAction(QStringLiteral("Mark"), QStringLiteral("Mark or unmark"));
     markAll_ = makeAction(QStringLiteral("Mark All"), {});
     clearAll_ = makeAction(QStringLiteral("Clear All Marks"), {});
@@ -77,7 +80,9 @@ QAction* ManagedEditor::makeAction(const QString& text, const QString& hint) {
     return action;
 }
 
-void ManagedEditor::captureCaption() { savedCaption_ = window_->windowTitle(); }
+void ManagedEditor::captureCaption() {
+    savedCaption_ = window_->windowTitle();
+}
 
 void ManagedEditor::setEditControlsEnabled(bool on) {
     insert_->setEnabled(on);
@@ -138,8 +143,8 @@ void ManagedEditor::deleteRecord() {
     store::Table* table = source_->table();
     if (!editMode_ || table->state() == EditState::Inactive)
         return;
-    const QString title = settings_.nameField.isEmpty() ? QString()
-                                                        : table->asString(settings_.nameField);
+    const QString title =
+        settings_.nameField.isEmpty() ? QString() : table->asString(settings_.nameField);
     const Message question{MessageKind::Confirmation, title, settings_.deleteText,
                            MessageButtons::YesNo, 0};
     if (Messages::show(question, window_) != Answer::Yes)
@@ -171,10 +176,10 @@ void ManagedEditor::markAll(bool marked) {
         return;
     const QString name = settings_.markTable.isEmpty() ? table->tableName() : settings_.markTable;
     QString error;
-    if (!db->execUpdate(QStringLiteral("Update %1 Set Marked = :NewValue").arg(name),
-                        {{QStringLiteral("NewValue"), marked ? QStringLiteral("T")
-                                                             : QStringLiteral("F")}},
-                        &error)) {
+    if (!db->execUpdate(
+            QStringLiteral("Update %1 Set Marked = :NewValue").arg(name),
+            {{QStringLiteral("NewValue"), marked ? QStringLiteral("T") : QStringLiteral("F")}},
+            &error)) {
         Messages::error(error, window_);
         return;
     }

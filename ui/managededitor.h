@@ -24,13 +24,13 @@ class QWidget;
 namespace kova::ui {
 
 struct ManagedEditorSettings {
-    QString nameField;                    // the field that titles the delete question
+    QString nameField; // the field that titles the delete question
     QString deleteText = QStringLiteral("Delete?");
-    QString markTable;                    // table of the mark statement; empty: the table's
+    QString markTable; // table of the mark statement; empty: the table's
     QString showMarkedCaption = QStringLiteral("Show All Marked"); // or "Show Only Marked"
-    QWidget* insertFocus = nullptr;       // gets the focus after "Insert Record"
-    QWidget* editFocus = nullptr;         // gets the focus on entering edit mode
-    std::vector<QWidget*> editOnly;       // further controls enabled only in edit mode
+    QWidget* insertFocus = nullptr; // gets the focus after "Insert Record"
+    QWidget* editFocus = nullptr;   // gets the focus on entering edit mode
+    std::vector<QWidget*> editOnly; // further controls enabled only in edit mode
     // Replaces the plain row delete (after the question was answered Yes); false on failure.
     std::function<bool()> deleteRow;
     int helpContext = 0;

@@ -87,9 +87,13 @@ Messages::setResponder(std::shared_ptr<MessageResponder> responder) {
     return previous;
 }
 
-MessageResponder& Messages::responder() { return *currentResponder(); }
+MessageResponder& Messages::responder() {
+    return *currentResponder();
+}
 
-void Messages::setHelpOpener(std::function<void(int)> opener) { helpOpener() = std::move(opener); }
+void Messages::setHelpOpener(std::function<void(int)> opener) {
+    helpOpener() = std::move(opener);
+}
 
 Answer Messages::show(const Message& message, QWidget* parent) {
     for (;;) {

@@ -54,7 +54,8 @@ NumericPicture::Check NumericPicture::check(const QString& text) const {
         return Check::Refused;
     bool ok = false;
     const double number = text.toDouble(&ok);
-    const bool hasDigit = std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+    const bool hasDigit =
+        std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
     if (!ok || !hasDigit || text.endsWith(QLatin1Char('.')))
         return Check::Incomplete;
     if (minimum_ && (number < *minimum_ || number > *maximum_))
