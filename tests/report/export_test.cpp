@@ -7,8 +7,6 @@
 #include <QFile>
 #include <QImage>
 #include <QPrinter>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -16,30 +14,6 @@ using namespace kova::report;
 using kova::report::test::ListReport;
 
 namespace {
-
-// Output of a poppler tool, or a null string when the tool is missing.
-QString runTool(const QString& tool, const QStringList& arguments) {
-    if (QStandardPaths::findExecutable(tool).isEmpty())
-        return {};
-    QProcess process;
-    process.start(tool, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return QStringLiteral("<%1 failed>").arg(tool);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-int pdfPageCount(const QString& file) {
-    const QString info = runTool("pdfinfo", {file});
-    for (const QString& line : info.split('\n'))
-        if (line.startsWith("Pages:"))
-            return line.mid(6).trimmed().toInt();
-    return -1;
-}
-
-QString pdfPageText(const QString& file, int page) {
-    const QString p = QString::number(page);
-    return runTool("pdftotext", {"-f", p, "-l", p, "-layout", file, "-"});
-}
 
 QString readAll(const QString& file) {
     QFile f(file);
@@ -56,16 +30,10 @@ bool hasInk(const QImage& image) {
 
 class ExportTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        if (QStandardPaths::findExecutable("pdftotext").isEmpty() ||
-            QStandardPaths::findExecutable("pdfinfo").isEmpty())
-            havePoppler = false;
-    }
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
     QString path(const QString& name) const { return dir.filePath(name); }
 
     QTemporaryDir dir;
-    bool havePoppler = true;
 };
 
 } // namespace
@@ -75,18 +43,18 @@ TEST_F(ExportTest, ThreePageReportToPdfHasItsPagesAndTexts) {
     const ExportResult result = exportReport(list.report, ExportFormat::Pdf, path("list.pdf"));
     ASSERT_TRUE(result.ok) << result.error.toStdString();
     EXPECT_EQ(result.files, QStringList{path("list.pdf")});
-    if (!havePoppler)
+    if (!test::havePoppler())
         GTEST_SKIP() << "poppler-utils not installed";
 
-    EXPECT_EQ(pdfPageCount(path("list.pdf")), 3);
-    EXPECT_TRUE(runTool("pdfinfo", {path("list.pdf")}).contains("612 x 792 pts"));
-    const QString first = pdfPageText(path("list.pdf"), 1);
+    EXPECT_EQ(test::pdfPageCount(path("list.pdf")), 3);
+    EXPECT_TRUE(test::pdfInfo(path("list.pdf")).contains("612 x 792 pts"));
+    const QString first = test::pdfPageText(path("list.pdf"), 1);
     EXPECT_TRUE(first.contains("Kova Sample Database")) << first.toStdString();
     EXPECT_TRUE(first.contains("Row 35"));
     EXPECT_FALSE(first.contains("Row 36"));
     EXPECT_TRUE(first.contains("Page 1 of 3"));
     EXPECT_TRUE(first.contains("Date: 3/14/2026"));
-    const QString third = pdfPageText(path("list.pdf"), 3);
+    const QString third = test::pdfPageText(path("list.pdf"), 3);
     EXPECT_TRUE(third.contains("Row 83"));
     EXPECT_TRUE(third.contains("Page 3 of 3"));
     // 0.5 + 1.0 + ... + 41.5 = 0.5 * 83 * 84 / 2
@@ -163,10 +131,10 @@ TEST_F(ExportTest, PrinterGetsTheChosenPageRange) {
     printer.setOutputFileName(path("printed.pdf"));
     printer.setFromTo(2, 3);
     ASSERT_TRUE(printDocument(document, printer));
-    if (!havePoppler)
+    if (!test::havePoppler())
         GTEST_SKIP() << "poppler-utils not installed";
-    EXPECT_EQ(pdfPageCount(path("printed.pdf")), 2);
-    EXPECT_TRUE(pdfPageText(path("printed.pdf"), 1).contains("Page 2 of 3"));
+    EXPECT_EQ(test::pdfPageCount(path("printed.pdf")), 2);
+    EXPECT_TRUE(test::pdfPageText(path("printed.pdf"), 1).contains("Page 2 of 3"));
 }
 
 TEST(ExportNames, PageFilesAndSuffixes) {

@@ -23,6 +23,12 @@ struct ListReport {
 
 inline const QDate kPrintDate(2026, 3, 14);
 
+// Poppler's view of a PDF file: -1 / a null string when pdfinfo or pdftotext is missing.
+bool havePoppler();
+int pdfPageCount(const QString& file);
+QString pdfInfo(const QString& file);
+QString pdfPageText(const QString& file, int page);
+
 } // namespace kova::report::test
 
 // Readable failure messages for Qt strings.
