@@ -61,20 +61,6 @@ bool usesWeatherSite(int etIndex) {
 
 Calculation::Calculation(CalcMessages& messages) : messages_(messages) {}
 
-void Calculation::setStation(TKova& k, const StationClimate& s) {
-    k.StationName = s.StationName;
-    k.StationNo = s.StationNo;
-    k.County = s.County;
-    k.Latitude = s.Latitude;
-    k.Longitude = s.Longitude;
-    k.AnnualPrecip = 0;
-    for (int m = 1; m <= 12; ++m) {
-        k.Precip[static_cast<size_t>(m)] = s.P[static_cast<size_t>(m)];
-        k.AnnualPrecip += s.P[static_cast<size_t>(m)];
-        k.Temp[static_cast<size_t>(m)] = s.T[static_cast<size_t>(m)];
-    }
-}
-
 const ReferenceTables* Calculation::reference(const QString& alias) {
     QString error;
     auto db = store::Database::open(alias, &error);

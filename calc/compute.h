@@ -33,10 +33,6 @@ public:
     // Wind form of the radiation and temperature methods (the programs keep Driver).
     void setWindForm(WindForm form) { wind_ = form; }
 
-    // Sets the station members of the record from a station row as choosing a station does:
-    // name, number, county, position, monthly precipitation and temperature, their sum.
-    static void setStation(TKova& k, const StationClimate& station);
-
     // The reference tables of the database behind `alias`, read once.
     const ReferenceTables* reference(const QString& alias);
 

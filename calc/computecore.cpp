@@ -199,6 +199,24 @@ void guardResults(TKova& k, CalcMessages& messages) {
 
 } // namespace
 
+void setStationMembers(TKova& k, const StationClimate& s) {
+    k.StationName = s.StationName;
+    k.StationNo = s.StationNo;
+    k.County = s.County;
+    k.Latitude = s.Latitude;
+    k.Longitude = s.Longitude;
+    setStationClimate(k, s);
+}
+
+void setStationClimate(TKova& k, const StationClimate& s) {
+    k.AnnualPrecip = 0;
+    for (int m = 1; m <= 12; ++m) {
+        k.Precip[ix(m)] = s.P[ix(m)];
+        k.AnnualPrecip += s.P[ix(m)];
+        k.Temp[ix(m)] = s.T[ix(m)];
+    }
+}
+
 MonthFlags seasonMonths(int plantMo, int harvestMo) {
     MonthFlags in{};
     for (int m = 1; m <= 12; ++m)

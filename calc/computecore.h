@@ -15,6 +15,12 @@ namespace kova::calc {
 void computeCrop(const ComputeInputs& in, const ReferenceTables& ref, TKova& k, TCropCurve& curve,
                  CalcMessages& messages);
 
+// The station members of the record, as choosing the station for a job sets them: name,
+// number, county, position, monthly precipitation and temperature, and their sum.
+void setStationMembers(TKova& k, const StationClimate& station);
+// Only the monthly precipitation and temperature and the annual sum (reopening a job).
+void setStationClimate(TKova& k, const StationClimate& station);
+
 // Month m lies in the season from PlantMo to HarvestMo (a season that starts and ends in the
 // same month covers all twelve months).
 MonthFlags seasonMonths(int plantMo, int harvestMo);

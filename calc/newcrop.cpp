@@ -1,0 +1,205 @@
+#include "newcrop.h"
+
+#include "store/table.h"
+
+namespace kova::calc {
+
+using store::Record;
+
+const QStringList& localIrrigationTypes() {
+    static const QStringList types = {QStringLiteral("Rain"),
+                                      QStringLiteral("Sprinklers- above canopy"),
+                                      QStringLiteral("Borders and basin irrigation"),
+                                      QStringLiteral("Furrows- Large application depth"),
+                                      QStringLiteral("Furrows- Small application depth"),
+                                      QStringLiteral("Furrows- Every other row irrigated"),
+                                      QStringLiteral("Trickle irrigation"),
+                                      QStringLiteral("LEPA systems (every other row)")};
+    return types;
+}
+
+const QStringList& dialogIrrigationTypes() {
+    static const QStringList types = {QStringLiteral("Rain"),
+                                      QStringLiteral("Spinklers- above canopy"),
+                                      QStringLiteral("Borders and basin irrigation"),
+                                      QStringLiteral("Furrow- Large application depth"),
+                                      QStringLiteral("Furrow- Small application depth"),
+                                      QStringLiteral("Furrow- Every other row irrigated"),
+                                      QStringLiteral("Trickle irrigation"),
+                                      QStringLiteral("LEPA systems (every other row)")};
+    return types;
+}
+
+double fractionWettedFor(const QString& irrigationType) {
+    static const double byPosition[] = {1.0, 1.0, 1.0, 1.0, 0.5, 0.5, 0.25, 0.5};
+    qsizetype position = localIrrigationTypes().indexOf(irrigationType);
+    if (position < 0)
+        position = dialogIrrigationTypes().indexOf(irrigationType);
+    return position < 0 ? 1.0 : byPosition[position];
+}
+
+CreatedCrop createdCropFrom(const Record& r) {
+    CreatedCrop c;
+    c.CopName = r.asString(QStringLiteral("Cop Name"));
+    c.BasCropType = r.asString(QStringLiteral("Bas Crop Type"));
+    c.BasCropCurveName = r.asString(QStringLiteral("Bas Crop Curve Name"));
+    c.BCCropType = r.asString(QStringLiteral("BC Crop Type"));
+    c.BCCropCurveName = r.asString(QStringLiteral("BC Crop Curve Name"));
+    c.PlantMo = r.asInt(QStringLiteral("Plant Mo"));
+    c.PlantDay = r.asInt(QStringLiteral("Plant Day"));
+    c.HarvestMo = r.asInt(QStringLiteral("Harvest Mo"));
+    c.HarvestDay = r.asInt(QStringLiteral("Harvest Day"));
+    return c;
+}
+
+CropDefaults cropDefaultsFrom(const Record& sys, const Record& loc) {
+    CropDefaults d;
+    d.SpringCarryoverPct = sys.asFloat(QStringLiteral("Spring Carryover %"));
+    d.FallCarryoverPct = sys.asFloat(QStringLiteral("Fall Carryover %"));
+    d.NetDepth = loc.asFloat(QStringLiteral("Net Depth of Irrigation"));
+    d.IrrigationType = loc.asString(QStringLiteral("Type of Irrigation"));
+    d.Soil = loc.asString(QStringLiteral("Surface Soil Type"));
+    d.DaysWetDevelop = loc.asInt(QStringLiteral("Days Wettings Develop"));
+    d.DaysWetMature = loc.asInt(QStringLiteral("Days Wettings Mature"));
+    d.Cut1Mo = loc.asInt(QStringLiteral("Hay 1st Cut Mo"));
+    d.Cut1Day = loc.asInt(QStringLiteral("Hay 1st Cut Day"));
+    d.CutEndMo = loc.asInt(QStringLiteral("Hay Last Cut Mo"));
+    d.CutEndDay = loc.asInt(QStringLiteral("Hay Last Cut Day"));
+    d.Cuttings = loc.asInt(QStringLiteral("Hay Cuttings Number"));
+    d.StressFactor = loc.asFloat(QStringLiteral("Stress Factor"));
+    d.Sensitive = loc.asBool(QStringLiteral("Sensitive"));
+    d.ASW = loc.asFloat(QStringLiteral("ASW"));
+    return d;
+}
+
+CurveChoice curveChoiceFor(int etIndex, const CreatedCrop& crop) {
+    static const QString bcAnnual = QStringLiteral("Blaney Criddle Annual Crop");
+    static const QString bcPerennial = QStringLiteral("Blaney Criddle Perennial Crop");
+    static const QString basal[] = {QStringLiteral("Field and vegetable crops"),
+                                    QStringLiteral("Perennial and specialty crops"),
+                                    QStringLiteral("Grasses and forage legumes")};
+    if (etIndex == kETTR21) {
+        if (crop.BCCropType == bcAnnual)
+            return {kCurveTR21Annual, crop.BCCropCurveName, bcAnnual};
+        return {kCurveTR21Perennial, crop.BCCropCurveName, bcPerennial};
+    }
+    for (int kind = kCurveBasalAnnual; kind <= kCurveGrass; ++kind)
+        if (crop.BasCropType == basal[kind])
+            return {kind, crop.BasCropCurveName, basal[kind]};
+    return {};
+}
+
+WorkingCrop newWorkingCrop(const CreatedCrop& crop, const CropDefaults& d, int etIndex) {
+    WorkingCrop w;
+    w.CropName = crop.CopName;
+    w.NetIrr = d.NetDepth;
+    w.PlantMo = crop.PlantMo;
+    w.PlantDay = crop.PlantDay;
+    w.HarvestMo = crop.HarvestMo;
+    w.HarvestDay = crop.HarvestDay;
+    w.CarryBeg = d.SpringCarryoverPct * d.NetDepth * 0.01;
+    w.CarryEnd = d.FallCarryoverPct * d.NetDepth * 0.01;
+    w.Soil = d.Soil;
+    w.DaysWetDeveloped = d.DaysWetDevelop;
+    w.DaysWetMature = d.DaysWetMature;
+    w.Cuttings = d.Cuttings;
+    w.Cut1Mo = d.Cut1Mo;
+    w.Cut1Day = d.Cut1Day;
+    w.CutEndMo = d.CutEndMo;
+    w.CutEndDay = d.CutEndDay;
+    w.IrrigationType = d.IrrigationType;
+    w.StressFactor = d.StressFactor;
+    w.ASW = d.ASW;
+    w.Sensitive = d.Sensitive;
+    w.ETIndex = etIndex;
+    w.FractionWetted = fractionWettedFor(d.IrrigationType);
+    const CurveChoice curve = curveChoiceFor(etIndex, crop);
+    w.CurveIndex = curve.CurveIndex;
+    w.CurveName = curve.CurveName;
+    w.CropCurveType = curve.CropCurveType;
+    return w;
+}
+
+namespace {
+
+bool setAll(store::Table& t, std::initializer_list<std::pair<const char*, QVariant>> values,
+            QString* error) {
+    for (const auto& [field, value] : values)
+        if (!t.setValue(QString::fromLatin1(field), value)) {
+            *error = t.errorString();
+            return false;
+        }
+    return true;
+}
+
+} // namespace
+
+AddCropResult appendNewWorkingCrop(store::Table& wkCrop, const CreatedCrop& crop,
+                                   const CropDefaults& defaults, TKova& k, CalcMessages& messages,
+                                   QString* error) {
+    k.CropName = crop.CopName;
+    wkCrop.close();
+    wkCrop.setIndexName(QStringLiteral("CropNameIndex"));
+    if (!wkCrop.open()) {
+        *error = wkCrop.errorString();
+        return AddCropResult::Failed;
+    }
+    if (wkCrop.findKey({k.CropName})) {
+        messages.show(MessageKind::Error, text::kCropAlreadyIncluded);
+        return AddCropResult::AlreadyIncluded;
+    }
+    const WorkingCrop w = newWorkingCrop(crop, defaults, k.ETIndex);
+    if (!wkCrop.append()) {
+        *error = wkCrop.errorString();
+        return AddCropResult::Failed;
+    }
+    // In the order the add-crop dialog fills them.
+    const bool filled = setAll(wkCrop,
+                               {{"Job Name", k.JobName},
+                                {"Crop Name", w.CropName},
+                                {"Net Irr", w.NetIrr},
+                                {"Plant Mo", w.PlantMo},
+                                {"Plant Day", w.PlantDay},
+                                {"Harvest Mo", w.HarvestMo},
+                                {"Harvest Day", w.HarvestDay},
+                                {"Carry Beg", w.CarryBeg},
+                                {"Carry End", w.CarryEnd},
+                                {"Soil", w.Soil},
+                                {"Dys Wet Developed", w.DaysWetDeveloped},
+                                {"Dys Wet Mature", w.DaysWetMature},
+                                {"Cuttings", w.Cuttings},
+                                {"Cut1Mo", w.Cut1Mo},
+                                {"Cut1Day", w.Cut1Day},
+                                {"CutEndMo", w.CutEndMo},
+                                {"CutEndDay", w.CutEndDay},
+                                {"Irrigation Type", w.IrrigationType},
+                                {"Stress Factor", w.StressFactor},
+                                {"ASW", w.ASW},
+                                {"Sensitive", w.Sensitive},
+                                {"ET Index", w.ETIndex},
+                                {"Fraction Wetted", w.FractionWetted}},
+                               error);
+    if (!filled) {
+        wkCrop.cancel();
+        return AddCropResult::Failed;
+    }
+    ++k.CropCount;
+    if (!setAll(wkCrop, {{"Crop No", k.CropCount}}, error)) {
+        wkCrop.cancel();
+        return AddCropResult::Failed;
+    }
+    if (w.CurveIndex) {
+        if (!setAll(wkCrop,
+                    {{"Curve Index", *w.CurveIndex},
+                     {"Curve Name", w.CurveName},
+                     {"Crop Curve Type", w.CropCurveType}},
+                    error)) {
+            wkCrop.cancel();
+            return AddCropResult::Failed;
+        }
+        k.CurveIndex = *w.CurveIndex;
+    }
+    return AddCropResult::Added;
+}
+
+} // namespace kova::calc

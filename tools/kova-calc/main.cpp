@@ -1,0 +1,266 @@
+// kova-calc: irrigation requirements from the command line, for batch work and scripting.
+// It reads the database through the alias "Kova" (or --db FILE) and computes on a private
+// snapshot, so saved jobs, created crops and the programs' working rows stay untouched.
+
+#include "commands.h"
+#include "privatedatabase.h"
+
+#include "calc/calendar.h"
+#include "calc/reference.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QTextStream>
+#include <cstdio>
+#include <stdexcept>
+
+using namespace kova::tools;
+
+namespace {
+
+constexpr int kExitFailure = 1;
+constexpr int kExitBadInput = 2;
+
+const char* const kDescription =
+    "Computes crop irrigation requirements with the Kova calculation.\n"
+    "\n"
+    "Commands:\n"
+    "  job NAME        load a saved job as reopening it does and print every crop's results\n"
+    "  crop            add a created crop to a one-crop job at a station with the delivered\n"
+    "                  defaults (as \"Add New Crop\" then \"OK\"), apply the overrides given,\n"
+    "                  and print its results; needs --station and --crop\n"
+    "  batch           every station x crop: one line each with the season totals (ET, EP50,\n"
+    "                  EP80, NI50, NI80) and the peak month; progress on stderr\n"
+    "\n"
+    "The ET method of crop and batch is --method (default TR21); a saved job keeps its own.\n"
+    "Exit status: 0 done, 2 bad input (one line on stderr), 1 database failure.";
+
+struct Parsed {
+    QCommandLineParser parser;
+    QCommandLineOption db{QStringLiteral("db"),
+                          QStringLiteral("Use the database FILE instead of the alias Kova."),
+                          QStringLiteral("FILE")};
+    QCommandLineOption format{
+        QStringLiteral("format"),
+        QStringLiteral("Output: table (a month-by-month table, two decimals, with totals; "
+                       "batch: aligned columns), json or csv. Default: table, batch: csv."),
+        QStringLiteral("FORMAT")};
+    QCommandLineOption publishedWind{
+        QStringLiteral("published-wind"),
+        QStringLiteral("Radiation and temperature methods: daytime wind 2*U*R/(1+R) in miles per "
+                       "day, as the published constants expect, instead of the programs' "
+                       "U*R/(12*(1+R)). For comparison only.")};
+    QCommandLineOption station{QStringLiteral("station"),
+                               QStringLiteral("crop: the climate station (its 'Station Name')."),
+                               QStringLiteral("NAME")};
+    QCommandLineOption stations{
+        QStringLiteral("stations"),
+        QStringLiteral("batch: 'all' (default) or station names separated by commas."),
+        QStringLiteral("LIST")};
+    QCommandLineOption crop{QStringLiteral("crop"),
+                            QStringLiteral("crop: the created crop (its exact 'Cop Name')."),
+                            QStringLiteral("NAME")};
+    QCommandLineOption crops{
+        QStringLiteral("crops"),
+        QStringLiteral("batch: 'all' (default) or created crop names separated by commas."),
+        QStringLiteral("LIST")};
+    QCommandLineOption method{QStringLiteral("method"),
+                              QStringLiteral("crop, batch: ET method TR21, RAD or TEMP."),
+                              QStringLiteral("METHOD")};
+    QCommandLineOption plant{QStringLiteral("plant"),
+                             QStringLiteral("crop: planting date M/D (e.g. 5/1)."),
+                             QStringLiteral("M/D")};
+    QCommandLineOption harvest{QStringLiteral("harvest"), QStringLiteral("crop: harvest date M/D."),
+                               QStringLiteral("M/D")};
+    QCommandLineOption netIrr{QStringLiteral("net-irr"),
+                              QStringLiteral("crop: net depth of each irrigation, inches (> 0); "
+                                             "the carry-over stays as the defaults gave it."),
+                              QStringLiteral("X")};
+    QCommandLineOption carryBeg{QStringLiteral("carry-beg"),
+                                QStringLiteral("crop: spring carry-over, inches."),
+                                QStringLiteral("X")};
+    QCommandLineOption carryEnd{QStringLiteral("carry-end"),
+                                QStringLiteral("crop: fall carry-over, inches."),
+                                QStringLiteral("X")};
+    QCommandLineOption soil{QStringLiteral("soil"),
+                            QStringLiteral("crop: surface soil (Clay, Clay Loam, Silt Loam, "
+                                           "Sandy Loam, Loamy Sand, Sand)."),
+                            QStringLiteral("SOIL")};
+    QCommandLineOption irrigation{
+        QStringLiteral("irrigation"),
+        QStringLiteral("crop: irrigation type (sets the fraction wetted)."),
+        QStringLiteral("TYPE")};
+    QCommandLineOption stress{QStringLiteral("stress"),
+                              QStringLiteral("crop: water stress factor."), QStringLiteral("X")};
+    QCommandLineOption cuttings{QStringLiteral("cuttings"),
+                                QStringLiteral("crop: number of hay cuttings (1-12)."),
+                                QStringLiteral("N")};
+    QCommandLineOption firstCut{QStringLiteral("first-cut"),
+                                QStringLiteral("crop: first cutting date M/D."),
+                                QStringLiteral("M/D")};
+    QCommandLineOption lastCut{QStringLiteral("last-cut"),
+                               QStringLiteral("crop: last cutting date M/D."),
+                               QStringLiteral("M/D")};
+
+    Parsed() {
+        parser.setApplicationDescription(QString::fromLatin1(kDescription));
+        parser.addHelpOption();
+        parser.addPositionalArgument(QStringLiteral("command"),
+                                     QStringLiteral("job, crop or batch"));
+        parser.addOptions({db, format, publishedWind, station, stations, crop, crops, method, plant,
+                           harvest, netIrr, carryBeg, carryEnd, soil, irrigation, stress, cuttings,
+                           firstCut, lastCut});
+    }
+};
+
+[[noreturn]] void badInput(const QString& message) {
+    throw InputError{message};
+}
+
+Format formatOf(const QString& text, Format fallback) {
+    if (text.isEmpty())
+        return fallback;
+    if (text == QStringLiteral("table"))
+        return Format::Table;
+    if (text == QStringLiteral("json"))
+        return Format::Json;
+    if (text == QStringLiteral("csv"))
+        return Format::Csv;
+    badInput(QStringLiteral("unknown format '%1' (table, json or csv)").arg(text));
+}
+
+int methodOf(const QString& text) {
+    if (text.isEmpty() || text == QStringLiteral("TR21"))
+        return kova::calc::kETTR21;
+    if (text == QStringLiteral("RAD"))
+        return kova::calc::kETRadiation;
+    if (text == QStringLiteral("TEMP"))
+        return kova::calc::kETTemperature;
+    badInput(QStringLiteral("unknown ET method '%1' (TR21, RAD or TEMP)").arg(text));
+}
+
+std::optional<kova::calc::MonthDay> dateOption(const Parsed& p, const QCommandLineOption& o) {
+    if (!p.parser.isSet(o))
+        return std::nullopt;
+    const QString text = p.parser.value(o);
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,2})/(\\d{1,2})$"));
+    const auto match = pattern.match(text);
+    const int month = match.hasMatch() ? match.captured(1).toInt() : 0;
+    const int day = match.hasMatch() ? match.captured(2).toInt() : 0;
+    if (month < 1 || month > 12 || day < 1 || day > kova::calc::monthLength(month))
+        badInput(QStringLiteral("malformed date '%1' for --%2 (expected M/D, e.g. 5/1)")
+                     .arg(text, o.names().front()));
+    return kova::calc::MonthDay{month, day};
+}
+
+std::optional<double> numberOption(const Parsed& p, const QCommandLineOption& o, double min,
+                                   bool minExcluded) {
+    if (!p.parser.isSet(o))
+        return std::nullopt;
+    bool ok = false;
+    const double v = p.parser.value(o).toDouble(&ok);
+    if (!ok || v < min || (minExcluded && v == min))
+        badInput(QStringLiteral("invalid number '%1' for --%2 (%3 %4)")
+                     .arg(p.parser.value(o), o.names().front(),
+                          minExcluded ? QStringLiteral("above") : QStringLiteral("at least"),
+                          QString::number(min)));
+    return v;
+}
+
+CropOverrides overridesOf(const Parsed& p) {
+    CropOverrides o;
+    o.plant = dateOption(p, p.plant);
+    o.harvest = dateOption(p, p.harvest);
+    o.firstCut = dateOption(p, p.firstCut);
+    o.lastCut = dateOption(p, p.lastCut);
+    o.netIrr = numberOption(p, p.netIrr, 0, true);
+    o.carryBeg = numberOption(p, p.carryBeg, 0, false);
+    o.carryEnd = numberOption(p, p.carryEnd, 0, false);
+    o.stress = numberOption(p, p.stress, 0, false);
+    if (const auto n = numberOption(p, p.cuttings, 1, false)) {
+        if (*n > 12 || *n != static_cast<int>(*n))
+            badInput(QStringLiteral("invalid number '%1' for --cuttings (1 to 12)")
+                         .arg(p.parser.value(p.cuttings)));
+        o.cuttings = static_cast<int>(*n);
+    }
+    if (p.parser.isSet(p.soil)) {
+        const QString soil = p.parser.value(p.soil);
+        const auto& names = kova::calc::soilNames();
+        if (std::find(names.begin(), names.end(), soil) == names.end())
+            badInput(QStringLiteral("unknown soil '%1'").arg(soil));
+        o.soil = soil;
+    }
+    if (p.parser.isSet(p.irrigation))
+        o.irrigation = p.parser.value(p.irrigation);
+    return o;
+}
+
+QStringList listOption(const Parsed& p, const QCommandLineOption& o) {
+    const QString text = p.parser.isSet(o) ? p.parser.value(o) : QStringLiteral("all");
+    return text.split(QLatin1Char(','), Qt::SkipEmptyParts);
+}
+
+int run(QCoreApplication& app) {
+    Parsed p;
+    if (!p.parser.parse(app.arguments()))
+        badInput(p.parser.errorText());
+    if (p.parser.isSet(QStringLiteral("help")))
+        p.parser.showHelp(0);
+    const QStringList args = p.parser.positionalArguments();
+    const QString command = args.value(0);
+    if (command != QStringLiteral("job") && command != QStringLiteral("crop") &&
+        command != QStringLiteral("batch"))
+        badInput(command.isEmpty()
+                     ? QStringLiteral("no command given (job, crop or batch; see --help)")
+                     : QStringLiteral("unknown command '%1' (job, crop or batch)").arg(command));
+    if (command == QStringLiteral("job") && args.size() != 2)
+        badInput(QStringLiteral("job needs one job name"));
+    if (command != QStringLiteral("job") && args.size() != 1)
+        badInput(QStringLiteral("unexpected argument '%1'").arg(args.value(1)));
+    if (command == QStringLiteral("crop") &&
+        (!p.parser.isSet(p.station) || !p.parser.isSet(p.crop)))
+        badInput(QStringLiteral("crop needs --station NAME and --crop NAME"));
+
+    Options options;
+    options.format = formatOf(p.parser.value(p.format),
+                              command == QStringLiteral("batch") ? Format::Csv : Format::Table);
+    options.etIndex = methodOf(p.parser.value(p.method));
+    options.wind = p.parser.isSet(p.publishedWind) ? kova::calc::WindForm::Published
+                                                   : kova::calc::WindForm::Driver;
+    const CropOverrides overrides = overridesOf(p);
+
+    PrivateDatabase database;
+    QString error;
+    if (!database.open(p.parser.value(p.db), &error))
+        badInput(error);
+    options.alias = database.alias();
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (command == QStringLiteral("job"))
+        out << formatJob(runJob(options, args[1]), options.format);
+    else if (command == QStringLiteral("crop"))
+        out << formatJob(
+            runCrop(options, p.parser.value(p.station), p.parser.value(p.crop), overrides),
+            options.format);
+    else
+        runBatch(options, listOption(p, p.stations), listOption(p, p.crops), out, err);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("kova-calc"));
+    try {
+        return run(app);
+    } catch (const InputError& e) {
+        QTextStream(stderr) << "kova-calc: " << e.message << '\n';
+        return kExitBadInput;
+    } catch (const std::exception& e) {
+        QTextStream(stderr) << "kova-calc: " << e.what() << '\n';
+        return kExitFailure;
+    }
+}
