@@ -14,9 +14,10 @@ namespace kova::store {
 
 namespace {
 
-// Open databases of the process by alias and file; tables share them.
-std::map<QString, std::weak_ptr<Database>>& openDatabases() {
-    static std::map<QString, std::weak_ptr<Database>> open;
+// Open databases of the process by alias and file; tables share them. Connections stay open
+// while the program runs, since tables are opened and closed around every window.
+std::map<QString, std::shared_ptr<Database>>& openDatabases() {
+    static std::map<QString, std::shared_ptr<Database>> open;
     return open;
 }
 
@@ -66,8 +67,7 @@ std::shared_ptr<Database> Database::open(const QString& alias, QString* error) {
     const QString key = alias.toLower() + QLatin1Char('|') + target->databaseFile;
     auto& cache = openDatabases();
     if (auto it = cache.find(key); it != cache.end())
-        if (auto db = it->second.lock())
-            return db;
+        return it->second;
 
     if (target->driver != QLatin1String("QSQLITE")) {
         if (error)

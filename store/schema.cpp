@@ -8,9 +8,11 @@ const FieldDef* TableDef::field(const QString& fieldName) const {
 }
 
 int TableDef::fieldIndex(const QString& fieldName) const {
-    for (size_t i = 0; i < fields.size(); ++i)
-        if (fields[i].name == fieldName)
-            return static_cast<int>(i);
+    if (fieldLookup_.isEmpty())
+        for (size_t i = 0; i < fields.size(); ++i)
+            fieldLookup_.insert(fields[i].name, static_cast<int>(i));
+    if (const auto it = fieldLookup_.constFind(fieldName); it != fieldLookup_.cend())
+        return it.value();
     // Field names are case-insensitive in the database as in the tables they replace.
     for (size_t i = 0; i < fields.size(); ++i)
         if (fields[i].name.compare(fieldName, Qt::CaseInsensitive) == 0)

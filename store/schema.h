@@ -3,6 +3,7 @@
 // keys and named indexes. One declaration per table feeds both the database builder
 // (DDL) and the table cursor (named indexes, field rules).
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -44,6 +45,9 @@ struct TableDef {
     // Looks an index up by name (exact, then case-insensitive). Empty name: the primary key.
     const IndexDef* index(const QString& indexName) const;
     const IndexDef* primaryKey() const;
+
+    // Exact names to positions, filled on first use (public so the table stays an aggregate).
+    mutable QHash<QString, int> fieldLookup_ = {};
 };
 
 // Every table of the database, in a stable order.

@@ -2,11 +2,13 @@
 
 #include "ddl.h"
 #include "filterexpr.h"
+#include "sqlitestatement.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 namespace kova::store {
 
@@ -170,6 +172,9 @@ void Table::close() {
     pos_ = -1;
     hasRange_ = false;
     currentLoaded_ = -1;
+    selectQuery_.reset();
+    insertStatement_.reset();
+    updateStatement_.reset();
     setState(EditState::Inactive);
     emit rowsReset();
 }
@@ -226,7 +231,7 @@ int Table::compareKeys(const std::vector<KeyPart>& a, const std::vector<KeyPart>
 }
 
 bool Table::rowLess(const Row& a, const Row& b) const {
-    const int c = compareKeys(a.key, b.key, keyFields_.size());
+    const int c = compareKeys(keys_[a.key], keys_[b.key], keyFields_.size());
     return c != 0 ? c < 0 : a.rowId < b.rowId;
 }
 
@@ -266,61 +271,110 @@ bool Table::accepts(const Record& r) const {
 bool Table::load() {
     stale_ = false;
     rows_.clear();
-    // Only the fields the order and the filter need are read, unless a callback filter wants
-    // whole rows.
+    // Rows come in index order from SQLite; their keys are read only when a search, a range
+    // or a posted row first needs them (ensureKeys), which keeps opening a large table cheap.
     std::vector<int> cols;
-    const bool wholeRows = filtered_ && recordFilter_;
-    if (wholeRows) {
+    if (filtered_ && recordFilter_) {
         for (int i = 0; i < static_cast<int>(def_->fields.size()); ++i)
             cols.push_back(i);
-    } else {
-        cols = keyFields_;
-        if (filtered_)
-            for (const Condition& c : conditions_)
-                if (std::find(cols.begin(), cols.end(), c.field) == cols.end())
-                    cols.push_back(c.field);
+    } else if (filtered_) {
+        for (const Condition& c : conditions_)
+            if (std::find(cols.begin(), cols.end(), c.field) == cols.end())
+                cols.push_back(c.field);
     }
-    QStringList names{QStringLiteral("rowid")};
-    for (int c : cols)
-        names << quoteIdentifier(def_->fields[static_cast<size_t>(c)].name);
     QSqlQuery q(db_->connection());
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT %1 FROM %2")
-                    .arg(names.join(QStringLiteral(", ")), quoteIdentifier(def_->name))))
+    if (!q.exec(selectStatement(cols, true)))
         return fail(
             QStringLiteral("%1: %2").arg(db_->describeTable(def_->name), q.lastError().text()));
     Record r(def_);
     while (q.next()) {
         for (size_t i = 0; i < cols.size(); ++i)
             r.setRaw(cols[i], q.value(static_cast<int>(i) + 1));
-        if (!accepts(r))
-            continue;
-        rows_.push_back(Row{q.value(0).toLongLong(), keyOf(r)});
+        if (accepts(r))
+            rows_.push_back(Row{q.value(0).toLongLong(), 0});
     }
-    std::sort(rows_.begin(), rows_.end(),
-              [this](const Row& a, const Row& b) { return rowLess(a, b); });
+    keys_.assign(1, {}); // every row shares the empty key until the keys are read
+    keysLoaded_ = keyFields_.empty();
+    if (hasRange_)
+        ensureKeys();
     updateRangeBounds();
     currentLoaded_ = -1;
     return true;
 }
 
+QString Table::selectStatement(const std::vector<int>& cols, bool ordered) const {
+    QStringList names{QStringLiteral("rowid")};
+    for (int c : cols)
+        names << quoteIdentifier(def_->fields[static_cast<size_t>(c)].name);
+    QString sql = QStringLiteral("SELECT %1 FROM %2")
+                      .arg(names.join(QStringLiteral(", ")), quoteIdentifier(def_->name));
+    if (ordered) {
+        QStringList order;
+        for (int k : keyFields_) {
+            const FieldDef& f = def_->fields[static_cast<size_t>(k)];
+            order << quoteIdentifier(f.name) + (index_->caseInsensitive && isText(f.type)
+                                                    ? QStringLiteral(" COLLATE NOCASE")
+                                                    : QString());
+        }
+        order << QStringLiteral("rowid");
+        sql += QStringLiteral(" ORDER BY ") + order.join(QStringLiteral(", "));
+    }
+    return sql;
+}
+
+void Table::ensureKeys() {
+    if (keysLoaded_)
+        return;
+    keysLoaded_ = true;
+    QSqlQuery q(db_->connection());
+    q.setForwardOnly(true);
+    if (!q.exec(selectStatement(keyFields_, false)))
+        return;
+    keys_.clear();
+    std::unordered_map<qint64, std::vector<KeyPart>> keys;
+    keys.reserve(rows_.size());
+    Record r(def_);
+    while (q.next()) {
+        for (size_t i = 0; i < keyFields_.size(); ++i)
+            r.setRaw(keyFields_[i], q.value(static_cast<int>(i) + 1));
+        keys.emplace(q.value(0).toLongLong(), keyOf(r));
+    }
+    for (Row& row : rows_) {
+        row.key = keys_.size();
+        keys_.push_back(std::move(keys[row.rowId]));
+    }
+    // The cursor's own comparison is authoritative: SQLite folds only ASCII letters.
+    const auto less = [this](const Row& a, const Row& b) { return rowLess(a, b); };
+    if (!std::is_sorted(rows_.begin(), rows_.end(), less)) {
+        const qint64 keep = currentRowId();
+        std::sort(rows_.begin(), rows_.end(), less);
+        updateRangeBounds();
+        moveToRowId(keep);
+    }
+}
+
 void Table::updateRangeBounds() {
+    if (hasRange_)
+        ensureKeys();
     if (!hasRange_) {
         lo_ = 0;
         hi_ = rows_.size();
         return;
     }
     const size_t sp = rangeStart_.size(), ep = rangeEnd_.size();
-    lo_ = static_cast<size_t>(std::lower_bound(rows_.begin(), rows_.end(), rangeStart_,
-                                               [sp](const Row& r, const std::vector<KeyPart>& k) {
-                                                   return compareKeys(r.key, k, sp) < 0;
-                                               }) -
-                              rows_.begin());
-    hi_ = static_cast<size_t>(std::upper_bound(rows_.begin(), rows_.end(), rangeEnd_,
-                                               [ep](const std::vector<KeyPart>& k, const Row& r) {
-                                                   return compareKeys(r.key, k, ep) > 0;
-                                               }) -
-                              rows_.begin());
+    lo_ = static_cast<size_t>(
+        std::lower_bound(rows_.begin(), rows_.end(), rangeStart_,
+                         [this, sp](const Row& r, const std::vector<KeyPart>& k) {
+                             return compareKeys(keys_[r.key], k, sp) < 0;
+                         }) -
+        rows_.begin());
+    hi_ = static_cast<size_t>(
+        std::upper_bound(rows_.begin(), rows_.end(), rangeEnd_,
+                         [this, ep](const std::vector<KeyPart>& k, const Row& r) {
+                             return compareKeys(keys_[r.key], k, ep) > 0;
+                         }) -
+        rows_.begin());
     if (hi_ < lo_)
         hi_ = lo_;
 }
@@ -464,14 +518,15 @@ bool Table::findKey(const QVariantList& key) {
     if (!leaveEdit())
         return false;
     ensureFresh();
+    ensureKeys();
     const auto k = searchKey(key);
     const size_t parts = k.size();
     const auto begin = rows_.begin() + static_cast<std::ptrdiff_t>(lo_);
     const auto end = rows_.begin() + static_cast<std::ptrdiff_t>(hi_);
-    const auto it = std::lower_bound(begin, end, k, [parts](const Row& r, const auto& kk) {
-        return compareKeys(r.key, kk, parts) < 0;
+    const auto it = std::lower_bound(begin, end, k, [this, parts](const Row& r, const auto& kk) {
+        return compareKeys(keys_[r.key], kk, parts) < 0;
     });
-    if (it == end || compareKeys(it->key, k, parts) != 0)
+    if (it == end || compareKeys(keys_[it->key], k, parts) != 0)
         return false;
     setPosition(static_cast<int>(it - begin));
     bof_ = eof_ = false;
@@ -482,12 +537,13 @@ void Table::findNearest(const QVariantList& key) {
     if (!leaveEdit())
         return;
     ensureFresh();
+    ensureKeys();
     const auto k = searchKey(key);
     const size_t parts = k.size();
     const auto begin = rows_.begin() + static_cast<std::ptrdiff_t>(lo_);
     const auto end = rows_.begin() + static_cast<std::ptrdiff_t>(hi_);
-    const auto it = std::lower_bound(begin, end, k, [parts](const Row& r, const auto& kk) {
-        return compareKeys(r.key, kk, parts) < 0;
+    const auto it = std::lower_bound(begin, end, k, [this, parts](const Row& r, const auto& kk) {
+        return compareKeys(keys_[r.key], kk, parts) < 0;
     });
     // Past the end: the last row, as the reference-table lookups expect.
     setPosition(it == end ? recordCount() - 1 : static_cast<int>(it - begin));
@@ -498,6 +554,7 @@ void Table::setRange(const QVariantList& start, const QVariantList& end) {
     if (!leaveEdit())
         return;
     ensureFresh();
+    ensureKeys();
     rangeStart_ = searchKey(start);
     rangeEnd_ = searchKey(end);
     hasRange_ = true;
@@ -583,18 +640,23 @@ void Table::setFiltered(bool on) {
 // --- fields -------------------------------------------------------------------------------
 
 bool Table::readRow(qint64 rowId, Record* out) const {
-    QStringList names;
-    for (const FieldDef& f : def_->fields)
-        names << quoteIdentifier(f.name);
-    QSqlQuery q(db_->connection());
-    q.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
-                  .arg(names.join(QStringLiteral(", ")), quoteIdentifier(def_->name)));
+    if (!selectQuery_) {
+        QStringList names;
+        for (const FieldDef& f : def_->fields)
+            names << quoteIdentifier(f.name);
+        selectQuery_ = std::make_unique<QSqlQuery>(db_->connection());
+        selectQuery_->prepare(
+            QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+                .arg(names.join(QStringLiteral(", ")), quoteIdentifier(def_->name)));
+    }
+    QSqlQuery& q = *selectQuery_;
     q.addBindValue(rowId);
-    if (!q.exec() || !q.next())
-        return false;
-    for (int i = 0; i < static_cast<int>(def_->fields.size()); ++i)
-        out->setRaw(i, fromStorage(def_->fields[static_cast<size_t>(i)], q.value(i)));
-    return true;
+    const bool found = q.exec() && q.next();
+    if (found)
+        for (int i = 0; i < static_cast<int>(def_->fields.size()); ++i)
+            out->setRaw(i, fromStorage(def_->fields[static_cast<size_t>(i)], q.value(i)));
+    q.finish(); // a statement left open would hold a read lock against other programs
+    return found;
 }
 
 const Record& Table::record() const {
@@ -765,36 +827,45 @@ QString Table::uniqueViolation(const QString& sqlError) const {
     return QStringLiteral("Key violation in %1: %2").arg(db_->describeTable(tableName()), sqlError);
 }
 
+SqliteStatement& Table::writeStatement(bool inserting) {
+    auto& cached = inserting ? insertStatement_ : updateStatement_;
+    if (!cached) {
+        QStringList cols, marks;
+        for (const FieldDef& f : def_->fields) {
+            if (f.type == FieldType::AutoInc)
+                continue;
+            cols << quoteIdentifier(f.name);
+            marks << QStringLiteral("?");
+        }
+        cached = std::make_unique<SqliteStatement>(
+            db_->connection(),
+            inserting ? QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                            .arg(quoteIdentifier(def_->name), cols.join(QStringLiteral(", ")),
+                                 marks.join(QStringLiteral(", ")))
+                      : QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?")
+                            .arg(quoteIdentifier(def_->name), cols.join(QStringLiteral(" = ?, "))));
+    }
+    return *cached;
+}
+
 bool Table::writeBuffer(qint64* rowId) {
-    QStringList cols, marks;
-    QVariantList values;
+    const bool inserting = state_ == EditState::Insert;
+    SqliteStatement& st = writeStatement(inserting);
+    int position = 0;
     for (int i = 0; i < static_cast<int>(def_->fields.size()); ++i) {
         const FieldDef& f = def_->fields[static_cast<size_t>(i)];
-        if (f.type == FieldType::AutoInc)
-            continue;
-        cols << quoteIdentifier(f.name);
-        marks << QStringLiteral("?");
-        values << toStorage(f, buffer_.value(i));
+        if (f.type != FieldType::AutoInc)
+            st.bind(++position, toStorage(f, buffer_.value(i)));
     }
-    QSqlQuery q(db_->connection());
-    if (state_ == EditState::Insert) {
-        q.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                      .arg(quoteIdentifier(def_->name), cols.join(QStringLiteral(", ")),
-                           marks.join(QStringLiteral(", "))));
-    } else {
-        q.prepare(QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?")
-                      .arg(quoteIdentifier(def_->name), cols.join(QStringLiteral(" = ?, "))));
-        values << editRowId_;
-    }
-    for (const QVariant& v : values)
-        q.addBindValue(v);
-    if (!q.exec()) {
-        const QString err = q.lastError().text();
+    if (!inserting)
+        st.bind(++position, editRowId_);
+    if (!st.run()) {
+        const QString err = st.error();
         if (err.contains(QLatin1String("UNIQUE constraint failed")))
             return fail(uniqueViolation(err));
         return fail(QStringLiteral("%1: %2").arg(db_->describeTable(tableName()), err));
     }
-    *rowId = state_ == EditState::Insert ? q.lastInsertId().toLongLong() : editRowId_;
+    *rowId = inserting ? st.lastInsertRowId() : editRowId_;
     return true;
 }
 
@@ -805,13 +876,15 @@ void Table::dropRow(qint64 rowId) {
         rows_.erase(it);
 }
 
-void Table::placeRow(qint64 rowId, const Record& r) {
+std::optional<size_t> Table::placeRow(qint64 rowId, const Record& r) {
     if (!accepts(r))
-        return;
-    Row row{rowId, keyOf(r)};
+        return std::nullopt;
+    ensureKeys();
+    keys_.push_back(keyOf(r));
+    Row row{rowId, keys_.size() - 1};
     const auto at = std::upper_bound(rows_.begin(), rows_.end(), row,
                                      [this](const Row& a, const Row& b) { return rowLess(a, b); });
-    rows_.insert(at, std::move(row));
+    return static_cast<size_t>(rows_.insert(at, std::move(row)) - rows_.begin());
 }
 
 bool Table::post() {
@@ -827,16 +900,24 @@ bool Table::post() {
     qint64 rowId = -1;
     if (!writeBuffer(&rowId))
         return false;
-    Record stored(def_);
-    readRow(rowId, &stored); // picks up the AutoInc value
-    dropRow(rowId);
-    placeRow(rowId, stored);
+    // What was stored is the buffer; an AutoInc field is the row id SQLite assigned.
+    Record stored = buffer_;
+    for (int i = 0; i < stored.count(); ++i)
+        if (def_->fields[static_cast<size_t>(i)].type == FieldType::AutoInc)
+            stored.setRaw(i, static_cast<int>(rowId));
+    if (state_ == EditState::Edit)
+        dropRow(rowId);
+    const auto placed = placeRow(rowId, stored);
     updateRangeBounds();
     current_ = stored;
     currentLoaded_ = rowId;
     state_ = EditState::Browse;
-    if (!moveToRowId(rowId))
-        setPosition(std::min(pos_, recordCount() - 1));
+    if (placed && *placed >= lo_ && *placed < hi_) {
+        setPosition(static_cast<int>(*placed - lo_));
+        bof_ = eof_ = false;
+    } else {
+        setPosition(std::min(pos_, recordCount() - 1)); // the filter or range hides it
+    }
     db_->tableChanged(def_->name, this);
     emit stateChanged(state_);
     emit rowsReset();

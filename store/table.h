@@ -9,13 +9,17 @@
 #include "schema.h"
 
 #include <QObject>
+#include <QSqlQuery>
 #include <QVariantList>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <variant>
 #include <vector>
 
 namespace kova::store {
+
+class SqliteStatement;
 
 enum class EditState { Inactive, Browse, Edit, Insert };
 
@@ -112,9 +116,11 @@ signals:
 private:
     friend class Database;
     using KeyPart = std::variant<std::monostate, double, QString>;
+    // Rows stay small and trivially movable; their keys live in keys_ (rows are inserted in
+    // the middle of rows_ on every post).
     struct Row {
         qint64 rowId = 0;
-        std::vector<KeyPart> key;
+        size_t key = 0; // index into keys_
     };
 
     bool ensureDatabase();
@@ -130,7 +136,9 @@ private:
     bool accepts(const Record& r) const;
     void updateRangeBounds();
     bool readRow(qint64 rowId, Record* out) const;
-    void placeRow(qint64 rowId, const Record& r);
+    std::optional<size_t> placeRow(qint64 rowId, const Record& r); // index in rows_
+    void ensureKeys();
+    QString selectStatement(const std::vector<int>& cols, bool ordered) const;
     void dropRow(qint64 rowId);
     void setPosition(int visiblePos);
     void setState(EditState s);
@@ -138,6 +146,7 @@ private:
     bool fail(const QString& message);
     bool checkRequired();
     bool writeBuffer(qint64* rowId);
+    SqliteStatement& writeStatement(bool inserting);
     QString uniqueViolation(const QString& sqlError) const;
 
     struct Condition {
@@ -153,7 +162,8 @@ private:
     const IndexDef* index_ = nullptr;
     std::vector<int> keyFields_;
 
-    std::vector<Row> rows_;  // rows passing the filters, in index order
+    std::vector<Row> rows_; // rows passing the filters, in index order
+    std::vector<std::vector<KeyPart>> keys_;
     size_t lo_ = 0, hi_ = 0; // visible rows: rows_[lo_, hi_)
     bool hasRange_ = false;
     std::vector<KeyPart> rangeStart_, rangeEnd_;
@@ -171,7 +181,11 @@ private:
     Record buffer_;
     qint64 editRowId_ = -1;
     bool stale_ = false;
+    bool keysLoaded_ = false;
     QString error_;
+    // Prepared once per open table; declared last so they go before the database does.
+    mutable std::unique_ptr<QSqlQuery> selectQuery_;
+    std::unique_ptr<SqliteStatement> insertStatement_, updateStatement_;
 };
 
 } // namespace kova::store
