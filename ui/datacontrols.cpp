@@ -76,6 +76,7 @@ DataNumericEdit::DataNumericEdit(DataSource* source, const QString& field, const
         this, source, field,
         [this, source, field](const QVariant& v) {
             source->setEntryInvalid(field, false);
+            shownValue_ = v;
             showValue(v.isNull() ? std::nullopt : std::optional<double>(v.toDouble()));
         },
         [this](bool editable) { setReadOnly(!editable); });
@@ -83,12 +84,16 @@ DataNumericEdit::DataNumericEdit(DataSource* source, const QString& field, const
 }
 
 void DataNumericEdit::userEdited() {
-    // An unfinished or out-of-range number is refused: the row keeps its value and the field
-    // stays red until corrected.
+    // A refused number never reaches the row: while the text is unfinished or out of range
+    // the row holds the value it had before, so a post made elsewhere cannot store a
+    // half-typed number, and the box stays red until corrected.
     const bool valid = isValid();
     link_->source()->setEntryInvalid(link_->field(), !valid);
-    if (!valid)
+    if (!valid) {
+        if (link_->value() != shownValue_)
+            link_->write(shownValue_);
         return;
+    }
     const auto number = value();
     link_->write(number ? QVariant(*number) : QVariant());
 }

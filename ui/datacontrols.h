@@ -65,6 +65,7 @@ public:
 private:
     void userEdited();
     FieldLink* link_ = nullptr;
+    QVariant shownValue_; // the row's value as last shown, put back while the text is refused
 };
 
 class DataCheckBox : public QCheckBox {
