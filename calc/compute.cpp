@@ -27,25 +27,23 @@ bool sameKey(const QString& sought, const QString& found) {
            found.startsWith(sought, Qt::CaseInsensitive);
 }
 
-// Opens `t` on `index` and positions it on the nearest key to `name`, as the tables expect.
-// The nearest row stands in for a missing one; the substitute is named in a warning so the
-// result never silently belongs to another station or curve.
-bool openNearest(Table& t, const QString& index, const QString& keyField, const QString& name,
-                 const QString& what, bool warn, CalcMessages& messages, QString* error) {
-    t.setIndexName(index);
-    if (!t.open()) {
-        *error = t.errorString();
+// Positions `t` on the nearest key to `name`, as the tables expect. The nearest row stands
+// in for a missing one; the substitute is named in a warning so the result never silently
+// belongs to another station or curve.
+bool seekNearest(Table* t, const QString& keyField, const QString& name, const QString& what,
+                 bool warn, CalcMessages& messages) {
+    if (!t)
         return false;
-    }
-    t.findNearest({name});
-    if (t.isEmpty()) {
+    t->findNearest({name});
+    const Table& table = *t;
+    if (table.isEmpty()) {
         if (warn)
             messages.show(
                 MessageKind::Warning,
                 QStringLiteral("%1 \"%2\" was not found: the table is empty.").arg(what, name));
         return true;
     }
-    const QString found = t.asString(keyField);
+    const QString found = table.asString(keyField);
     if (warn && !sameKey(name, found))
         messages.show(MessageKind::Warning,
                       QStringLiteral("%1 \"%2\" was not found; \"%3\" is used instead.")
@@ -60,6 +58,38 @@ bool usesWeatherSite(int etIndex) {
 } // namespace
 
 Calculation::Calculation(CalcMessages& messages) : messages_(messages) {}
+
+Calculation::~Calculation() = default;
+
+qint64 Calculation::dataVersion(store::Database& db) {
+    QSqlQuery q(db.connection());
+    return q.exec(QStringLiteral("PRAGMA data_version")) && q.next() ? q.value(0).toLongLong() : -1;
+}
+
+void Calculation::checkOpenTables(store::Database& db) {
+    // Rows written by another program (another connection) are seen as a new data version;
+    // rows written in this program mark the open tables stale by themselves.
+    const qint64 version = dataVersion(db);
+    if (db.fileName() != tablesFile_ || version != tablesVersion_ || version < 0)
+        openTables_.clear();
+    tablesFile_ = db.fileName();
+    tablesVersion_ = version;
+}
+
+store::Table* Calculation::table(const QString& alias, const QString& name, const QString& index) {
+    const QString key = name + QLatin1Char('/') + index;
+    auto it = openTables_.find(key);
+    if (it == openTables_.end()) {
+        auto t = std::make_unique<Table>(name, alias);
+        t->setIndexName(index);
+        if (!t->open()) {
+            fail(t->errorString());
+            return nullptr;
+        }
+        it = openTables_.emplace(key, std::move(t)).first;
+    }
+    return it->second.get();
+}
 
 const ReferenceTables* Calculation::reference(const QString& alias) {
     QString error;
@@ -84,20 +114,19 @@ bool Calculation::fail(const QString& message) {
 }
 
 bool Calculation::readStation(const QString& alias, int etIndex, ComputeInputs* in) {
-    Table climate(QStringLiteral("Climate"), alias);
-    if (!openNearest(climate, QStringLiteral("StaNameIndex"), QStringLiteral("Station Name"),
-                     kova.StationName, QStringLiteral("Climate station"), true, messages_, &error_))
+    Table* climate = table(alias, QStringLiteral("Climate"), QStringLiteral("StaNameIndex"));
+    if (!seekNearest(climate, QStringLiteral("Station Name"), kova.StationName,
+                     QStringLiteral("Climate station"), true, messages_))
         return false;
-    if (!climate.isEmpty())
-        in->station = stationFrom(climate.record());
+    if (!climate->isEmpty())
+        in->station = stationFrom(climate->record());
 
-    Table whr(QStringLiteral("ClimWHR"), alias);
-    if (!openNearest(whr, QStringLiteral("Location Name"), QStringLiteral("WHR Location"),
-                     in->station.WHRLocation, QStringLiteral("Weather site"),
-                     usesWeatherSite(etIndex), messages_, &error_))
+    Table* whr = table(alias, QStringLiteral("ClimWHR"), QStringLiteral("Location Name"));
+    if (!seekNearest(whr, QStringLiteral("WHR Location"), in->station.WHRLocation,
+                     QStringLiteral("Weather site"), usesWeatherSite(etIndex), messages_))
         return false;
-    if (!whr.isEmpty())
-        in->whr = whrFrom(whr.record());
+    if (!whr->isEmpty())
+        in->whr = whrFrom(whr->record());
     return true;
 }
 
@@ -108,21 +137,21 @@ bool Calculation::readCurve(const QString& alias, ComputeInputs* in) {
     const auto where = curveTableOf(*in->crop.CurveIndex);
     if (!where)
         return true;
-    Table curveTable(where->table, alias);
-    if (!openNearest(curveTable, where->index, QStringLiteral("Crop Curve Name"),
-                     in->crop.CurveName, QStringLiteral("Crop curve"), true, messages_, &error_))
+    Table* curveTable = table(alias, where->table, where->index);
+    if (!seekNearest(curveTable, QStringLiteral("Crop Curve Name"), in->crop.CurveName,
+                     QStringLiteral("Crop curve"), true, messages_))
         return false;
-    if (curveTable.isEmpty())
+    if (curveTable->isEmpty())
         return true;
-    const store::Record& row = curveTable.record();
+    const store::Record row = curveTable->record();
     switch (*in->crop.CurveIndex) {
     case kCurveBasalAnnual: {
-        Table types(QStringLiteral("CrpAnTyp"), alias);
-        if (!openNearest(types, QStringLiteral("CropTypeIndex"), QStringLiteral("Crop Type"),
+        Table* types = table(alias, QStringLiteral("CrpAnTyp"), QStringLiteral("CropTypeIndex"));
+        if (!seekNearest(types, QStringLiteral("Crop Type"),
                          row.asString(QStringLiteral("Crop Type")), QStringLiteral("Crop type"),
-                         true, messages_, &error_))
+                         true, messages_))
             return false;
-        in->curve = basalAnnualFrom(row, types.isEmpty() ? store::Record() : types.record());
+        in->curve = basalAnnualFrom(row, types->isEmpty() ? store::Record() : types->record());
         break;
     }
     case kCurveBasalPerennial:
@@ -142,12 +171,12 @@ bool Calculation::readCurve(const QString& alias, ComputeInputs* in) {
 }
 
 bool Calculation::readSettings(const QString& alias, ComputeInputs* in) {
-    Table defaults(QStringLiteral("SystemDefaults"), alias);
-    if (!defaults.open())
-        return fail(defaults.errorString());
-    defaults.first();
-    if (!defaults.isEmpty())
-        in->settings = settingsFrom(defaults.record());
+    Table* defaults = table(alias, QStringLiteral("SystemDefaults"), {});
+    if (!defaults)
+        return false;
+    defaults->first();
+    if (!defaults->isEmpty())
+        in->settings = settingsFrom(defaults->record());
     return true;
 }
 
@@ -198,6 +227,7 @@ bool Calculation::writeBack(Table& wkCrop) {
     }
     if (!tx.commit())
         return fail(tx.error());
+    tablesVersion_ = dataVersion(*db);
     return true;
 }
 
@@ -208,6 +238,7 @@ bool Calculation::Compute(Table& wkCrop) {
     if (!wkCrop.post())
         return fail(wkCrop.errorString());
     const QString alias = wkCrop.database()->alias();
+    checkOpenTables(*wkCrop.database());
     const ReferenceTables* ref = reference(alias);
     if (!ref)
         return false;

@@ -9,16 +9,22 @@
 #include "tkova.h"
 
 #include <QString>
+#include <map>
+#include <memory>
 
 namespace kova::store {
+class Database;
 class Table;
-}
+} // namespace kova::store
 
 namespace kova::calc {
 
 class Calculation {
 public:
     explicit Calculation(CalcMessages& messages);
+    ~Calculation();
+    Calculation(const Calculation&) = delete;
+    Calculation& operator=(const Calculation&) = delete;
 
     // The process-wide calculation record and curve workspace of the program.
     TKova kova;
@@ -45,12 +51,19 @@ private:
     bool readSettings(const QString& alias, ComputeInputs* in);
     bool writeBack(store::Table& wkCrop);
     bool fail(const QString& message);
+    // The tables Compute reads stay open between computations while nothing changed them.
+    store::Table* table(const QString& alias, const QString& name, const QString& index);
+    void checkOpenTables(store::Database& db);
+    static qint64 dataVersion(store::Database& db);
 
     CalcMessages& messages_;
     WindForm wind_ = WindForm::Driver;
     QString referenceFile_;
     ReferenceTables reference_;
     QString error_;
+    std::map<QString, std::unique_ptr<store::Table>> openTables_;
+    QString tablesFile_;
+    qint64 tablesVersion_ = -1;
 };
 
 } // namespace kova::calc
