@@ -18,28 +18,28 @@ FileConversion CountyFileConverter::fail(const char* text) {
 }
 
 FileConversion CountyFileConverter::convert(const QString& countyFile) {
-    const int copied = copyFromFirstW(countyFile);
+    QFile input(countyFile);
+    if (!input.open(QIODevice::ReadOnly))
+        return fail("Can't open input FName TXT file.");
+    QFile output(workFiles_.stationFile());
+    if (!output.open(QIODevice::WriteOnly | QIODevice::Append))
+        return fail("Can't open output TXT file.");
+    const int copied = copyFromFirstW(input);
     if (copied != kCopied)
         return {copied, {}};
     FileConversion result;
-    result.code = convertSections(&result);
+    result.code = convertSections(output, &result);
+    if (!output.flush() && result.code != kFailed)
+        result.code = fail("Can't open output TXT file.").code;
     return result;
 }
 
 // Everything from the first "W" on goes to "Tmp2.txt", behind a line feed; an "N" or the end
 // of the file before any "W" means the file holds no station section.
-int CountyFileConverter::copyFromFirstW(const QString& countyFile) {
-    QFile input(countyFile);
-    if (!input.open(QIODevice::ReadOnly))
-        return fail("Can't open input FName TXT file.").code;
-    QFile output(workFiles_.stationFile());
-    if (!output.open(QIODevice::WriteOnly | QIODevice::Append))
-        return fail("Can't open output TXT file.").code;
-    output.close();
+int CountyFileConverter::copyFromFirstW(QFile& input) {
     QFile copy(workFiles_.copyFile());
     if (!copy.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return fail("Can't open Tmp2 TXT file.").code;
-
     const QByteArray text = input.readAll();
     const qsizetype w = text.indexOf('W');
     const qsizetype n = text.indexOf('N');
@@ -48,21 +48,17 @@ int CountyFileConverter::copyFromFirstW(const QString& countyFile) {
     // Copied line by line, so the copy has line feeds whatever the file's line ends were.
     QByteArray rest = "\n" + text.mid(w);
     rest.replace("\r\n", "\n");
-    if (copy.write(rest) != rest.size())
+    if (copy.write(rest) != rest.size() || !copy.flush())
         return fail("Can't open Tmp2 TXT file.").code;
     return kCopied;
 }
 
-int CountyFileConverter::convertSections(FileConversion* result) {
+int CountyFileConverter::convertSections(QFile& output, FileConversion* result) {
     QFile copy(workFiles_.copyFile());
     if (!copy.open(QIODevice::ReadOnly))
         return fail("Can't open input T2File TXT file.").code;
     TextCursor cursor(copy.readAll());
     copy.close();
-
-    QFile output(workFiles_.stationFile());
-    if (!output.open(QIODevice::WriteOnly | QIODevice::Append))
-        return fail("Can't open output TXT file.").code;
 
     StationSectionParser parser(cursor, messages_);
     QByteArray line;
@@ -73,10 +69,9 @@ int CountyFileConverter::convertSections(FileConversion* result) {
         const int code = parser.parse(line, &station);
         if (station) {
             station->number = numbers_.next();
-            // One write per record, so a failing disk never leaves half a record behind
-            // unnoticed: the failure stops this file.
+            // A record goes out whole or the file stops here.
             const QByteArray record = formatStationRecord(*station);
-            if (output.write(record) != record.size() || !output.flush())
+            if (output.write(record) != record.size())
                 return fail("Can't open output TXT file.").code;
             result->counties << station->county;
         }

@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+class QFile;
+
 namespace kova::climimport {
 
 struct FileConversion {
@@ -24,8 +26,8 @@ public:
     FileConversion convert(const QString& countyFile);
 
 private:
-    int copyFromFirstW(const QString& countyFile);
-    int convertSections(FileConversion* result);
+    int copyFromFirstW(QFile& input);
+    int convertSections(QFile& output, FileConversion* result);
     FileConversion fail(const char* text);
 
     const WorkFiles& workFiles_;

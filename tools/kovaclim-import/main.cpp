@@ -3,6 +3,8 @@
 
 #include "importrun.h"
 
+#include "store/database.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -60,5 +62,8 @@ int main(int argc, char* argv[]) {
         for (const QString& name : chosen.split(QLatin1Char(';'), Qt::SkipEmptyParts))
             if (!name.trimmed().isEmpty() && !options.counties.contains(name.trimmed()))
                 options.counties << name.trimmed();
-    return runImport(options, out, err);
+    const int status = runImport(options, out, err);
+    // The cached connection goes before the SQL driver registry of the process does.
+    kova::store::Database::closeAll();
+    return status;
 }

@@ -1,0 +1,481 @@
+#include "climdbform.h"
+
+#include "countyfilterdialog.h"
+#include "countylist.h"
+#include "datamodule.h"
+#include "modal.h"
+#include "program.h"
+#include "stationreports.h"
+
+#include "store/fieldnames.h"
+#include "ui/datacontrols.h"
+#include "ui/datagrid.h"
+#include "ui/enterastab.h"
+#include "ui/helpviewer.h"
+#include "ui/managededitor.h"
+#include "ui/messages.h"
+#include "ui/navigator.h"
+#include "ui/placement.h"
+
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kova::climedit {
+
+using store::EditState;
+
+namespace {
+
+const QString kCaption = QStringLiteral("Climate Station (Temperature and Precipitation) Database");
+const QString kStationName = QStringLiteral("Station Name");
+const QString kCounty = QStringLiteral("County");
+const QString kWHRLocation = QStringLiteral("WHR Location");
+const QString kShowCounty = QStringLiteral("Show County");
+const QString kCancelCounty = QStringLiteral("Cancel County");
+const QString kCountyIndex = QStringLiteral("CountyIndex");
+constexpr int kFormHelp = 14;
+constexpr int kWHRHelp = 6;
+
+void setHint(QWidget* widget, const QString& hint) {
+    widget->setToolTip(hint);
+    widget->setStatusTip(hint);
+}
+
+QLabel* caption(const QString& text) {
+    auto* label = new QLabel(text);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+} // namespace
+
+ClimDBForm::ClimDBForm(DataModule& dm, QWidget* parent) : QDialog(parent), dm_(dm) {
+    setWindowTitle(kCaption);
+    DataModule::ensureOpen(dm_.clmTable());
+    DataModule::ensureOpen(dm_.cntyListTable());
+    DataModule::ensureOpen(dm_.whrTable());
+
+    auto* layout = new QVBoxLayout(this);
+    auto* body = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    grid_ = new ui::DataGrid(&dm_.climateData(), {{kStationName, kStationName, 190},
+                                                   {QStringLiteral("Station No"),
+                                                    QStringLiteral("Station No"), 70},
+                                                   {kCounty, kCounty, 150}});
+    grid_->horizontalHeader()->setStretchLastSection(true);
+    grid_->setMinimumWidth(420);
+    left->addWidget(grid_, 1);
+    navigator_ = new ui::Navigator(&dm_.climateData(), ui::Navigator::kMoves);
+    left->addWidget(navigator_, 0, Qt::AlignLeft);
+    body->addLayout(left, 1);
+
+    auto* fields = new QVBoxLayout;
+    fields->addWidget(buildStationBoxes());
+    fields->addWidget(buildWHRGroup());
+    fields->addStretch();
+    body->addLayout(fields);
+    body->addWidget(buildMonthlyBoxes(), 0, Qt::AlignTop);
+
+    ui::ManagedEditorSettings settings;
+    settings.nameField = kStationName;
+    settings.markTable = QStringLiteral("Climate");
+    settings.showMarkedCaption = QStringLiteral("Show Only Marked");
+    settings.insertFocus = nameBox_;
+    settings.editOnly = {whrOk_};
+    settings.deleteRow = [this] { return deleteStation(); };
+    settings.helpContext = kFormHelp;
+    editor_ = new ui::ManagedEditor(this, &dm_.climateData(), settings);
+
+    auto* markRow = new QHBoxLayout;
+    markRow->addWidget(editor_->createMarkedIndicator());
+    markRow->addStretch();
+    fields->insertLayout(2, markRow);
+
+    layout->addWidget(editor_->createButtonBar());
+    layout->addLayout(body, 1);
+    buildMenus();
+
+    ui::Help::setContext(this, kFormHelp);
+    ui::Help::installF1(this);
+    ui::EnterAsTab::install(this);
+    countyBox_->installEventFilter(this);
+    resize(1180, 600);
+}
+
+QWidget* ClimDBForm::buildStationBoxes() {
+    ui::DataSource* source = &dm_.climateData();
+    auto* box = new QGroupBox(QStringLiteral("Station"));
+    auto* grid = new QGridLayout(box);
+    nameBox_ = new ui::DataTextEdit(source, kStationName);
+    setHint(nameBox_, QStringLiteral("Official weather station name"));
+    auto* number = new ui::DataTextEdit(source, QStringLiteral("Station No"));
+    setHint(number, QStringLiteral("Official weather station number."));
+    countyBox_ = new ui::DataTextEdit(source, kCounty);
+    grid->addWidget(caption(QStringLiteral("Station Name")), 0, 0);
+    grid->addWidget(nameBox_, 0, 1, 1, 3);
+    grid->addWidget(caption(QStringLiteral("Station No")), 1, 0);
+    grid->addWidget(number, 1, 1);
+    grid->addWidget(caption(QStringLiteral("County, State")), 2, 0);
+    grid->addWidget(countyBox_, 2, 1, 1, 3);
+
+    auto* latitude = new ui::DataNumericEdit(source, QStringLiteral("Latitude"), QStringLiteral("####"));
+    latitude->setRange(0, 9059);
+    setHint(latitude, QStringLiteral("Latitude (example 41 deg, 19 min =  4119)."));
+    latitudeBox_ = latitude;
+    auto* longitude =
+        new ui::DataNumericEdit(source, QStringLiteral("Longitude"), QStringLiteral("#####"));
+    longitude->setRange(0, 18059);
+    setHint(longitude, QStringLiteral("Longitude (Example 106 degrees, 8 minutes = 10608)."));
+    auto* elevation =
+        new ui::DataNumericEdit(source, QStringLiteral("Elevation"), QStringLiteral("#####"));
+    elevation->setRange(-1000, 29000);
+    setHint(elevation, QStringLiteral("Elevation in feet above sea level."));
+    grid->addWidget(caption(QStringLiteral("Latitude")), 3, 0);
+    grid->addWidget(latitude, 3, 1);
+    grid->addWidget(caption(QStringLiteral("Longitude")), 3, 2);
+    grid->addWidget(longitude, 3, 3);
+    grid->addWidget(caption(QStringLiteral("Elevation (feet)")), 4, 0);
+    grid->addWidget(elevation, 4, 1);
+
+    struct Frost {
+        const char* field;
+        const char* label;
+        const char* hint;
+    };
+    const Frost frost[] = {
+        {"Spr mo/dy 28", "Spring 28F", "1st spring date when 50 % chance of 28F or higher."},
+        {"Spr mo/dy 32", "Spring 32F", "1st spring date when 50% chance of 32F or higher."},
+        {"Fall mo/dy 28", "Fall 28F", "Last fall date when 50% chance of 28F or higher."},
+        {"Fall mo/dy 32", "Fall 32F", "Last fall date when 50% chance of 32F or higher."}};
+    grid->addWidget(new QLabel(QStringLiteral("Frost dates (mo/dy, 50% chance)")), 5, 0, 1, 4);
+    for (int i = 0; i < 4; ++i) {
+        auto* date = new ui::DataTextEdit(source, QLatin1String(frost[i].field));
+        setHint(date, QLatin1String(frost[i].hint));
+        date->setMaximumWidth(70);
+        grid->addWidget(caption(QLatin1String(frost[i].label)), 6 + i / 2, (i % 2) * 2);
+        grid->addWidget(date, 6 + i / 2, (i % 2) * 2 + 1);
+    }
+    grid->addWidget(new QLabel(QStringLiteral("(00/00 means it does not get this cold)")), 8, 0, 1,
+                    4);
+    return box;
+}
+
+QWidget* ClimDBForm::buildMonthlyBoxes() {
+    ui::DataSource* source = &dm_.climateData();
+    auto* box = new QGroupBox(QStringLiteral("Average Monthly"));
+    auto* grid = new QGridLayout(box);
+    grid->addWidget(new QLabel(QStringLiteral("Temperature")), 0, 1, Qt::AlignCenter);
+    grid->addWidget(new QLabel(QStringLiteral("Precipitation")), 0, 2, Qt::AlignCenter);
+    grid->addWidget(new QLabel(QStringLiteral("(F)")), 1, 1, Qt::AlignCenter);
+    grid->addWidget(new QLabel(QStringLiteral("(inches)")), 1, 2, Qt::AlignCenter);
+    for (int m = 1; m <= 12; ++m) {
+        grid->addWidget(new QLabel(store::monthName(m)), m + 1, 0);
+        auto* t = new ui::DataNumericEdit(source, store::monthField(QStringLiteral("T"), m),
+                                          QStringLiteral("###.#"));
+        t->setRange(-80, 130);
+        setHint(t, QStringLiteral("Mean monthly average daily temperature."));
+        auto* p = new ui::DataNumericEdit(source, store::monthField(QStringLiteral("P"), m),
+                                          QStringLiteral("##.##"));
+        p->setRange(0, 99.99);
+        setHint(p, QStringLiteral("Mean daily average daily precipitation."));
+        for (QLineEdit* edit : {static_cast<QLineEdit*>(t), static_cast<QLineEdit*>(p)}) {
+            edit->setMaximumWidth(80);
+            edit->setAlignment(Qt::AlignRight);
+        }
+        grid->addWidget(t, m + 1, 1);
+        grid->addWidget(p, m + 1, 2);
+    }
+    return box;
+}
+
+QWidget* ClimDBForm::buildWHRGroup() {
+    auto* box = new QGroupBox(QStringLiteral("Wind, Humidity, Radiation Location Name"));
+    auto* grid = new QGridLayout(box);
+    whrBox_ = new ui::DataLookupCombo(&dm_.climateData(), kWHRLocation, &dm_.whrTable(),
+                                      kWHRLocation, kWHRLocation);
+    setHint(whrBox_,
+            QStringLiteral("Select A representative WHR location name from the database list."));
+    whrBox_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(whrBox_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu menu(this);
+        menu.addAction(QStringLiteral("Remove WHR Entry"), this, &ClimDBForm::removeWHREntry);
+        menu.addAction(QStringLiteral("Cancel action"));
+        menu.exec(whrBox_->mapToGlobal(at));
+    });
+    whrOk_ = new QPushButton(QStringLiteral("OK"));
+    setHint(whrOk_, QStringLiteral("Save this modified record."));
+    connect(whrOk_, &QPushButton::clicked, this, &ClimDBForm::postFromWHRGroup);
+    whrOk_->setAutoDefault(false);
+    auto* help = new QPushButton(QStringLiteral("Help"));
+    help->setAutoDefault(false);
+    connect(help, &QPushButton::clicked, this, [] { ui::Help::showContext(kWHRHelp); });
+    ui::Help::setContext(box, kWHRHelp);
+    grid->addWidget(whrBox_, 0, 0, 1, 3);
+    grid->addWidget(new QLabel(QStringLiteral("(Right click to remove entry)")), 1, 0);
+    grid->addWidget(whrOk_, 1, 1);
+    grid->addWidget(help, 1, 2);
+    grid->setColumnStretch(0, 1);
+    return box;
+}
+
+void ClimDBForm::buildMenus() {
+    auto* bar = new QMenuBar(this);
+    layout()->setMenuBar(bar);
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("Print All Marked"), this, &ClimDBForm::printAllMarked);
+    file->addAction(QStringLiteral("Print List by County"), this, &ClimDBForm::printListByCounty);
+    file->addAction(QStringLiteral("Print List by Station"), this,
+                    &ClimDBForm::printListByStation);
+    file->addSeparator();
+    file->addAction(QStringLiteral("Close"), this, &QWidget::close);
+
+    editor_->addMarksMenu(bar);
+
+    QMenu* search = bar->addMenu(QStringLiteral("&Search"));
+    search->addAction(QStringLiteral("Station Name"), this, &ClimDBForm::searchByName);
+    search->addAction(QStringLiteral("Station Number"), this, &ClimDBForm::searchByNumber);
+    QMenu* sort = bar->addMenu(QStringLiteral("S&ort"));
+    sort->addAction(QStringLiteral("County"), this, [this] { sortBy(SortByCounty); });
+    sort->addAction(QStringLiteral("Station Name"), this, [this] { sortBy(SortByName); });
+    sort->addAction(QStringLiteral("Station Number"), this, [this] { sortBy(SortByNumber); });
+
+    showCounty_ = bar->addAction(kShowCounty);
+    connect(showCounty_, &QAction::triggered, this, &ClimDBForm::showOrCancelCounty);
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->addAction(QStringLiteral("&Contents"), this, [] { ui::Help::showContents(); });
+    help->addAction(QStringLiteral("&Search For Help on..."), this,
+                    [] { ui::Help::showSearch(); });
+    help->addAction(QStringLiteral("&About..."), this, [this] { showAboutBox(this); });
+}
+
+void ClimDBForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    editor_->captureCaption();
+    dm_.climateData().setAutoEdit(editor_->editMode());
+    ui::applyKeepOnScreen(this);
+    nameBox_->setFocus();
+}
+
+void ClimDBForm::keyPressEvent(QKeyEvent* event) {
+    // Escape closes the form the same way as "Close", so a row in edit is posted first.
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void ClimDBForm::done(int result) {
+    dm_.closeClimateTables();
+    QDialog::done(result);
+}
+
+bool ClimDBForm::postPending() {
+    const EditState state = dm_.clmTable().state();
+    return (state != EditState::Edit && state != EditState::Insert) || dm_.climateData().post();
+}
+
+// --- search and sort ------------------------------------------------------------------------
+
+void ClimDBForm::searchByName() {
+    search(QStringLiteral("StaNameIndex"), QStringLiteral("Station Name Search"),
+           QStringLiteral("Enter Station Name"));
+}
+
+void ClimDBForm::searchByNumber() {
+    search(QStringLiteral("StaNumberIndex"), QStringLiteral("Station Number Search"),
+           QStringLiteral("Enter Station Number"));
+}
+
+void ClimDBForm::search(const QString& indexName, const QString& title, const QString& prompt) {
+    const std::optional<QString> text = askText(this, title, prompt);
+    if (!text || !postPending())
+        return;
+    store::Table& table = dm_.clmTable();
+    const QString remembered = table.indexName();
+    table.setIndexName(indexName);
+    table.findNearest({*text});
+    const qint64 found = table.currentRowId();
+    table.setIndexName(remembered);
+    // Changing the index lifts a range; the county shown stays shown.
+    if (!countyShown_.isEmpty()) {
+        table.setRange({countyShown_}, {countyShown_});
+        table.moveToRowId(found);
+    }
+}
+
+void ClimDBForm::sortBy(int tag) {
+    static const QString indexes[] = {kCountyIndex, QStringLiteral("StaNameIndex"),
+                                      QStringLiteral("StaNumberIndex")};
+    if (tag < SortByCounty || tag > SortByNumber || !postPending())
+        return;
+    store::Table& table = dm_.clmTable();
+    // A county range lives on the county order; another order lifts it.
+    setCountyShown({});
+    table.setIndexName(indexes[tag]);
+    table.first();
+}
+
+// --- county restriction ---------------------------------------------------------------------
+
+void ClimDBForm::setCountyShown(const QString& county) {
+    countyShown_ = county;
+    showCounty_->setText(county.isEmpty() ? kShowCounty : kCancelCounty);
+}
+
+void ClimDBForm::showOrCancelCounty() {
+    store::Table& table = dm_.clmTable();
+    if (!countyShown_.isEmpty()) {
+        if (!postPending())
+            return;
+        setCountyShown({});
+        table.cancelRange();
+        return;
+    }
+    if (!DataModule::ensureOpen(dm_.cntyListTable()))
+        return;
+    CountyFilterDialog dialog(dm_.cntyListData(), this);
+    if (showModal(dialog) != QDialog::Accepted)
+        return;
+    const QString county = dm_.cntyListTable().asString(kCounty);
+    if (county.isEmpty() || !postPending())
+        return;
+    setCountyShown(county);
+    if (table.indexName() != kCountyIndex)
+        table.setIndexName(kCountyIndex);
+    table.setRange({county}, {county});
+}
+
+// --- delete and the county list -------------------------------------------------------------
+
+bool ClimDBForm::deleteStation() {
+    store::Table& table = dm_.clmTable();
+    if (table.state() == EditState::Insert) {
+        table.cancel(); // an unposted row has nothing to delete
+        return true;
+    }
+    const QString deletedCounty = table.asString(kCounty);
+    if (!table.remove()) {
+        ui::Messages::error(table.errorString(), this);
+        return false;
+    }
+    countyCleanup(deletedCounty);
+    return true;
+}
+
+void ClimDBForm::countyCleanup(const QString& deletedCounty) {
+    store::Table& table = dm_.clmTable();
+    const qint64 current = table.currentRowId();
+    QString error;
+    const int remaining = stationsInCounty(deletedCounty, &error);
+    if (remaining < 0) {
+        ui::Messages::error(error, this);
+    } else if (remaining > 0) {
+        table.first();
+    } else if (!deletedCounty.isEmpty()) {
+        if (DataModule::ensureOpen(dm_.cntyListTable()) &&
+            !removeCountyRow(dm_.cntyListTable(), deletedCounty, &error))
+            ui::Messages::error(error, this);
+        table.moveToRowId(current);
+    }
+    editor_->toggleEditMode();
+}
+
+bool ClimDBForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == countyBox_ && event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        // Another window taking the focus (a message box, a menu) is not leaving the box.
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            !checkingCounty_)
+            QMetaObject::invokeMethod(this, &ClimDBForm::countyEntered, Qt::QueuedConnection);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ClimDBForm::countyEntered() {
+    store::Table& table = dm_.clmTable();
+    const bool hasRow = table.state() == EditState::Edit || table.state() == EditState::Insert ||
+                        (table.state() == EditState::Browse && table.recordCount() > 0);
+    // In read-only mode the box cannot be typed into, so there is nothing to check.
+    if (!editor_->editMode() || !hasRow || !isVisible())
+        return;
+    checkingCounty_ = true;
+    const QString county = countyBox_->text();
+    if (county.isEmpty()) {
+        ui::Messages::error(QStringLiteral("Must make a County, State entry"), this);
+        countyBox_->setFocus();
+    } else {
+        QString error;
+        if (DataModule::ensureOpen(dm_.cntyListTable()) &&
+            !ensureCountyListed(dm_.cntyListTable(), county, &error))
+            ui::Messages::error(error, this);
+        latitudeBox_->setFocus();
+    }
+    checkingCounty_ = false;
+}
+
+// --- WHR site -------------------------------------------------------------------------------
+
+void ClimDBForm::removeWHREntry() {
+    store::Table& table = dm_.clmTable();
+    if (table.state() == EditState::Inactive ||
+        (table.state() == EditState::Browse && table.recordCount() == 0))
+        return;
+    if ((table.state() == EditState::Browse && !table.edit()) ||
+        !table.setValue(kWHRLocation, QVariant())) {
+        ui::Messages::error(table.errorString(), this);
+        return;
+    }
+    dm_.climateData().post();
+    // Back to what the mode allows: read-only mode types nothing into the row.
+    dm_.climateData().setAutoEdit(editor_->editMode());
+}
+
+void ClimDBForm::postFromWHRGroup() {
+    postPending();
+}
+
+// --- reports ----------------------------------------------------------------------------------
+
+void ClimDBForm::printListByCounty() {
+    if (!postPending())
+        return;
+    store::Table& table = dm_.clmTable();
+    const QString remembered = table.indexName();
+    // The county shown already has the county order; switching again would lift its range.
+    const bool switchIndex = remembered != kCountyIndex;
+    if (switchIndex)
+        table.setIndexName(kCountyIndex);
+    const auto built = buildStationListByCounty(table);
+    showReport(built->report, this);
+    if (switchIndex)
+        table.setIndexName(remembered);
+}
+
+void ClimDBForm::printListByStation() {
+    if (!postPending())
+        return;
+    const auto built = buildStationList(dm_.clmTable());
+    showReport(built->report, this);
+}
+
+void ClimDBForm::printAllMarked() {
+    if (!postPending())
+        return;
+    store::Table& table = dm_.clmTable();
+    withMarkedRowsOnly(table, [this, &table] {
+        const auto built = buildStationDetails(table);
+        showReport(built->report, this);
+    });
+}
+
+} // namespace kova::climedit

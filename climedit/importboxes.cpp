@@ -1,0 +1,25 @@
+#include "importboxes.h"
+
+#include "ui/messages.h"
+
+namespace kova::climedit {
+
+void BoxMessages::report(const climimport::ImportMessage& message) {
+    switch (message.kind) {
+    case climimport::MessageKind::Error:
+        ui::Messages::error(message.text, parent_);
+        return;
+    case climimport::MessageKind::Warning:
+        ui::Messages::warning(message.text, parent_);
+        return;
+    case climimport::MessageKind::Information:
+        ui::Messages::information(message.text, parent_);
+        return;
+    }
+}
+
+bool BoxAnswerer::confirm(const QString& question) {
+    return ui::Messages::confirm(question, {}, parent_);
+}
+
+} // namespace kova::climedit

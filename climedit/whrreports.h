@@ -1,0 +1,15 @@
+#pragma once
+// The two reports of the WHR form, over `ClimWHR` as the table shows it.
+
+#include "climreport.h"
+
+#include <memory>
+
+namespace kova::climedit {
+
+// "List of Data Source Locations": each site with its description.
+std::unique_ptr<TableReport> buildWHRLocationList(store::Table& whr);
+// "Selected Stations, Details": every monthly series of each site shown (the marked ones).
+std::unique_ptr<TableReport> buildWHRDetails(store::Table& whr);
+
+} // namespace kova::climedit
