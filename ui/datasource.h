@@ -2,6 +2,7 @@
 // The link between a store table and the controls bound to it. It carries the automatic-edit
 // switch: while it is on, the first change typed into a bound control puts the row in edit;
 // while it is off the controls are read-only unless the window itself started an edit.
+// The table and its data source must outlive the controls bound to them.
 
 #include "store/table.h"
 

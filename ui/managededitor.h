@@ -54,6 +54,8 @@ public:
     // Takes the window's caption again (windows that take it when shown, not when built).
     void captureCaption();
     QString savedCaption() const { return savedCaption_; }
+    // For windows that build their boxes after the editor.
+    void setInsertFocus(QWidget* widget) { settings_.insertFocus = widget; }
 
     QAction* gotoEditAction() const { return gotoEdit_; }
     QAction* insertAction() const { return insert_; }

@@ -1,8 +1,10 @@
 #include "grasstable.h"
 #include "ui/datacontrols.h"
+#include "ui/navigator.h"
 
 #include <QRadioButton>
 #include <QTest>
+#include <QToolButton>
 
 using namespace kova::ui;
 using kova::store::EditState;
@@ -168,4 +170,40 @@ TEST_F(DataControls, LookupListTakesKeysAndTextsFromAnotherTable) {
     ASSERT_TRUE(table.post());
     EXPECT_EQ(pick.count(), 6);
     EXPECT_EQ(pick.currentText(), QStringLiteral("Fescue"));
+}
+
+TEST_F(DataControls, NavigatorButtonsFollowPositionAndState) {
+    Navigator moves(&source);
+    EXPECT_EQ(moves.button(Navigator::Insert), nullptr); // only the moves were asked for
+    EXPECT_EQ(moves.button(Navigator::First)->toolTip(), QStringLiteral("Goto first record"));
+    EXPECT_EQ(moves.button(Navigator::Prior)->toolTip(), QStringLiteral("Goto previous record"));
+    EXPECT_EQ(moves.button(Navigator::Next)->toolTip(), QStringLiteral("Goto next record"));
+    EXPECT_EQ(moves.button(Navigator::Last)->toolTip(), QStringLiteral("Goto last record"));
+    EXPECT_FALSE(moves.button(Navigator::First)->isEnabled()); // on the first row
+    moves.click(Navigator::Next);
+    EXPECT_EQ(table.recNo(), 1);
+    moves.click(Navigator::Last);
+    EXPECT_EQ(table.recNo(), 4);
+    EXPECT_FALSE(moves.button(Navigator::Next)->isEnabled());
+    EXPECT_TRUE(moves.button(Navigator::Prior)->isEnabled());
+
+    Navigator all(&source, Navigator::kAll);
+    EXPECT_FALSE(all.button(Navigator::Post)->isEnabled());
+    all.click(Navigator::Edit);
+    EXPECT_EQ(table.state(), EditState::Edit);
+    EXPECT_TRUE(all.button(Navigator::Post)->isEnabled());
+    EXPECT_FALSE(all.button(Navigator::Edit)->isEnabled());
+    table.setValue(kName, QStringLiteral("Timothy grass"));
+    all.click(Navigator::First); // moving off the row posts it
+    EXPECT_EQ(table.state(), EditState::Browse);
+    EXPECT_EQ(stored(QStringLiteral("Timothy grass"), kName).toString(),
+              QStringLiteral("Timothy grass"));
+
+    answers->queue(Answer::No);
+    all.click(Navigator::Delete);
+    EXPECT_EQ(table.recordCount(), 5);
+    answers->queue(Answer::Yes);
+    all.click(Navigator::Delete);
+    EXPECT_EQ(table.recordCount(), 4);
+    EXPECT_EQ(answers->asked().size(), 2u);
 }
