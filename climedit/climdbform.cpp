@@ -66,10 +66,10 @@ ClimDBForm::ClimDBForm(DataModule& dm, QWidget* parent) : QDialog(parent), dm_(d
     auto* layout = new QVBoxLayout(this);
     auto* body = new QHBoxLayout;
     auto* left = new QVBoxLayout;
-    grid_ = new ui::DataGrid(&dm_.climateData(), {{kStationName, kStationName, 190},
-                                                   {QStringLiteral("Station No"),
-                                                    QStringLiteral("Station No"), 70},
-                                                   {kCounty, kCounty, 150}});
+    grid_ = new ui::DataGrid(&dm_.climateData(),
+                             {{kStationName, kStationName, 190},
+                              {QStringLiteral("Station No"), QStringLiteral("Station No"), 70},
+                              {kCounty, kCounty, 150}});
     grid_->horizontalHeader()->setStretchLastSection(true);
     grid_->setMinimumWidth(420);
     left->addWidget(grid_, 1);
@@ -126,7 +126,8 @@ QWidget* ClimDBForm::buildStationBoxes() {
     grid->addWidget(caption(QStringLiteral("County, State")), 2, 0);
     grid->addWidget(countyBox_, 2, 1, 1, 3);
 
-    auto* latitude = new ui::DataNumericEdit(source, QStringLiteral("Latitude"), QStringLiteral("####"));
+    auto* latitude =
+        new ui::DataNumericEdit(source, QStringLiteral("Latitude"), QStringLiteral("####"));
     latitude->setRange(0, 9059);
     setHint(latitude, QStringLiteral("Latitude (example 41 deg, 19 min =  4119)."));
     latitudeBox_ = latitude;
@@ -232,8 +233,7 @@ void ClimDBForm::buildMenus() {
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("Print All Marked"), this, &ClimDBForm::printAllMarked);
     file->addAction(QStringLiteral("Print List by County"), this, &ClimDBForm::printListByCounty);
-    file->addAction(QStringLiteral("Print List by Station"), this,
-                    &ClimDBForm::printListByStation);
+    file->addAction(QStringLiteral("Print List by Station"), this, &ClimDBForm::printListByStation);
     file->addSeparator();
     file->addAction(QStringLiteral("Close"), this, &QWidget::close);
 
@@ -252,8 +252,7 @@ void ClimDBForm::buildMenus() {
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&Contents"), this, [] { ui::Help::showContents(); });
-    help->addAction(QStringLiteral("&Search For Help on..."), this,
-                    [] { ui::Help::showSearch(); });
+    help->addAction(QStringLiteral("&Search For Help on..."), this, [] { ui::Help::showSearch(); });
     help->addAction(QStringLiteral("&About..."), this, [this] { showAboutBox(this); });
 }
 

@@ -1,5 +1,6 @@
 #include "climreport.h"
 
+#include "report/format.h"
 #include "report/previewwindow.h"
 #include "store/table.h"
 #include "ui/busycursor.h"
@@ -38,9 +39,7 @@ void addRowCount(report::Report& report, const QString& caption) {
     summary.setHeight(10);
     summary.addLine({0, 1.5}, {report.bodyWidth(), 1.5});
     summary.addLabel({0, 3, 80, 6}, caption, boldStyle());
-    summary.addComputed({80, 3, 30, 6}, [](const report::PrintContext& context) {
-        return QString::number(qRound(context.total(kCountTotal)));
-    }, boldStyle());
+    summary.addTotal({80, 3, 30, 6}, kCountTotal, boldStyle(), report::format::integer());
 }
 
 void withMarkedRowsOnly(store::Table& table, const std::function<void()>& print) {

@@ -16,7 +16,8 @@ TextPrompt& prompt() {
     static TextPrompt current = [](QWidget* parent, const QString& title,
                                    const QString& label) -> std::optional<QString> {
         bool ok = false;
-        const QString text = QInputDialog::getText(parent, title, label, QLineEdit::Normal, {}, &ok);
+        const QString text =
+            QInputDialog::getText(parent, title, label, QLineEdit::Normal, {}, &ok);
         if (!ok)
             return std::nullopt;
         return text;

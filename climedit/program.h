@@ -3,6 +3,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace kova::climedit {
 
 inline const QString kProgramTitle = QStringLiteral("Kova Climate database program (KovaClim)");
@@ -10,6 +12,6 @@ inline const QString kProgramVersion = QStringLiteral("1.0");
 // The program's help, by the name its windows give it.
 inline const QString kHelpFile = QStringLiteral("Kovaclim.Hlp");
 
-void showAboutBox(class QWidget* parent);
+void showAboutBox(QWidget* parent);
 
 } // namespace kova::climedit

@@ -56,8 +56,8 @@ SelDirForm::SelDirForm(DataModule& dm, QWidget* parent) : QDialog(parent), dm_(d
     connect(addBox_, &QCheckBox::clicked, this, &SelDirForm::addBoxClicked);
     layout->addWidget(addBox_);
 
-    auto* buttons =
-        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
+                                         QDialogButtonBox::Help);
     connect(buttons, &QDialogButtonBox::accepted, this, &SelDirForm::startScan);
     connect(buttons, &QDialogButtonBox::rejected, this, &SelDirForm::cancel);
     connect(buttons, &QDialogButtonBox::helpRequested, this,

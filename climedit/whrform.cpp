@@ -30,9 +30,9 @@ namespace {
 const QString kCaption = QStringLiteral("Wind, Humidity and Radiation Database");
 const QString kLocation = QStringLiteral("WHR Location");
 constexpr int kFormHelp = 10;
-const char* const kMonthNames[] = {"January", "February", "March",     "April",
-                                   "May",     "June",     "July",      "August",
-                                   "September", "October", "November", "December"};
+const char* const kMonthNames[] = {"January",   "February", "March",    "April",
+                                   "May",       "June",     "July",     "August",
+                                   "September", "October",  "November", "December"};
 
 void setHint(QWidget* widget, const QString& hint) {
     widget->setToolTip(hint);
@@ -89,8 +89,7 @@ QWidget* WHRForm::buildSiteBoxes() {
     setHint(notes, QStringLiteral("Enter any text here that will describe the weather station "
                                   "site location and characteristics."));
     notes->setFixedHeight(56);
-    grid->addWidget(new QLabel(QStringLiteral("Site Description and  Notes")), 1, 0,
-                    Qt::AlignTop);
+    grid->addWidget(new QLabel(QStringLiteral("Site Description and  Notes")), 1, 0, Qt::AlignTop);
     grid->addWidget(notes, 1, 1, 1, 2);
     grid->setColumnStretch(1, 1);
     return box;
@@ -144,8 +143,7 @@ void WHRForm::buildMenus() {
     editor_->addMarksMenu(bar);
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&Contents"), this, [] { ui::Help::showContents(); });
-    help->addAction(QStringLiteral("&Search for Help on..."), this,
-                    [] { ui::Help::showSearch(); });
+    help->addAction(QStringLiteral("&Search for Help on..."), this, [] { ui::Help::showSearch(); });
     help->addAction(QStringLiteral("&About..."), this, [this] { showAboutBox(this); });
 }
 

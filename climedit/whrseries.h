@@ -10,7 +10,7 @@
 namespace kova::climedit {
 
 struct WHRSeries {
-    QString prefix;    // field prefix: 'RHa Jan' ... 'RHa Dec'
+    QString prefix;      // field prefix: 'RHa Jan' ... 'RHa Dec'
     QStringList heading; // stacked labels, top to bottom
     QString hint;
     QString picture;
