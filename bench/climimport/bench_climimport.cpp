@@ -116,18 +116,26 @@ void BM_ScanOnly(benchmark::State& state) {
     QTemporaryDir countyDir, workDir;
     writeCountyFiles(countyDir.path(), int(state.range(0)), int(state.range(1)));
     const WorkFiles work(workDir.path());
+    long growth = 0;
     for (auto _ : state) {
         MessageLog log;
         RunningNumber numbers;
+        const long before = residentKiB();
         const ScanResult scanned = ClimateScan(work, numbers, log).run(countyDir.path());
+        growth = std::max(growth, residentKiB() - before);
         if (scanned.stations != state.range(1))
             state.SkipWithError("conversion incomplete");
     }
+    state.counters["rss_growth_MiB"] = double(growth) / 1024.0;
 }
 
 } // namespace
 
-BENCHMARK(BM_ScanOnly)->Args({3000, 8000})->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_ScanOnly)
+    ->Args({1000, 2667})
+    ->Args({3000, 8000})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2);
 BENCHMARK(BM_ScanConvertLoad)
     ->Args({1000, 2667})
     ->Args({3000, 8000})

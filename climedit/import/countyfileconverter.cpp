@@ -37,6 +37,9 @@ FileConversion CountyFileConverter::convert(const QString& countyFile) {
 // Everything from the first "W" on goes to "Tmp2.txt", behind a line feed; an "N" or the end
 // of the file before any "W" means the file holds no station section.
 int CountyFileConverter::copyFromFirstW(QFile& input) {
+    // A new file rather than a truncated one: rewriting a truncated file makes some file
+    // systems write it out at once, which costs thousands of disk waits in a large import.
+    QFile::remove(workFiles_.copyFile());
     QFile copy(workFiles_.copyFile());
     if (!copy.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return fail("Can't open Tmp2 TXT file.").code;
