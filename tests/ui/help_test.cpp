@@ -5,7 +5,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
+#include <QTest>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -124,6 +127,31 @@ TEST(HelpContext, WidgetsInheritTheirParentsContext) {
     EXPECT_EQ(Help::contextOf(field), 19013);
     EXPECT_EQ(Help::contextOf(&dialog), 30);
     EXPECT_EQ(Help::contextOf(nullptr), 0);
+}
+
+TEST(HelpContext, F1OpensTheContextOfTheFocusedControl) {
+    Help::setHelpFile(QStringLiteral("Kovamain.Hlp"));
+    QWidget dialog;
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* depth = new QLineEdit;
+    auto* plain = new QLineEdit;
+    layout->addWidget(depth);
+    layout->addWidget(plain);
+    Help::setContext(depth, 13);
+    Help::installF1(&dialog);
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+
+    depth->setFocus();
+    QTest::keyClick(depth, Qt::Key_F1);
+    ASSERT_NE(Help::viewer(), nullptr);
+    EXPECT_EQ(Help::viewer()->currentPage(), QStringLiteral(":/help/Kovamain/cropparams.html"));
+    dialog.activateWindow();
+    plain->setFocus();
+    QTest::keyClick(plain, Qt::Key_F1); // no context: the contents
+    EXPECT_EQ(Help::viewer()->currentPage(), QStringLiteral(":/help/Kovamain/contents.html"));
+    Help::viewer()->close();
 }
 
 TEST(AboutBox, ShowsProgramNameAndVersion) {
