@@ -1,0 +1,115 @@
+#include "climeditfixture.h"
+
+#include "report/export.h"
+#include "report/previewwindow.h"
+#include "store/table.h"
+
+#include <QProcess>
+
+namespace kova::climedit::test {
+
+namespace {
+
+QString runTool(const QString& tool, const QStringList& arguments) {
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QStringLiteral("<%1 failed>").arg(tool);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+} // namespace
+
+ClimEditFixture::ClimEditFixture(Contents contents) : database(contents) {
+    responderScope_ = std::make_unique<ui::ResponderScope>(responder);
+    dm = std::make_unique<DataModule>();
+    previousPresenter_ = setModalPresenter([this](QDialog& dialog) {
+        dialogsShown << QString::fromLatin1(dialog.metaObject()->className());
+        if (handlers_.empty())
+            return int(QDialog::Rejected);
+        auto handler = std::move(handlers_.front());
+        handlers_.pop_front();
+        dialog.show();
+        const int result = handler(dialog);
+        if (dialog.isVisible())
+            dialog.close();
+        return result;
+    });
+    previousPrompt_ = setTextPrompt(
+        [this](QWidget*, const QString& title, const QString& prompt) -> std::optional<QString> {
+            promptsShown << title + QLatin1Char('|') + prompt;
+            const QString answer = promptAnswers.isEmpty() ? QString() : promptAnswers.takeFirst();
+            if (answer.isNull())
+                return std::nullopt;
+            return answer;
+        });
+    previousPreview_ = report::setPreviewPresenter([this](report::PreviewWindow& preview) {
+        const QString path =
+            scratch.filePath(QStringLiteral("report-%1.pdf").arg(reportFiles.size()));
+        const auto written =
+            report::exportDocument(preview.document(), report::ExportFormat::Pdf, path);
+        reportFiles << (written.ok ? path : QString());
+    });
+}
+
+ClimEditFixture::~ClimEditFixture() {
+    report::setPreviewPresenter(previousPreview_);
+    setModalPresenter(previousPresenter_);
+    setTextPrompt(previousPrompt_);
+    dm.reset();
+}
+
+void ClimEditFixture::onNextDialog(std::function<int(QDialog&)> handler) {
+    handlers_.push_back(std::move(handler));
+}
+
+int ClimEditFixture::reportPages(int index) const {
+    const QString info = runTool(QStringLiteral("pdfinfo"), {reportFiles.value(index)});
+    for (const QString& line : info.split(QLatin1Char('\n')))
+        if (line.startsWith(QLatin1String("Pages:")))
+            return line.mid(6).trimmed().toInt();
+    return -1;
+}
+
+QString ClimEditFixture::reportText(int index) const {
+    return runTool(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-layout"), reportFiles.value(index), QStringLiteral("-")});
+}
+
+QStringList ClimEditFixture::messageTexts() const {
+    QStringList texts;
+    for (const ui::Message& message : responder->asked())
+        texts << message.text;
+    return texts;
+}
+
+int ClimEditFixture::rowCount(const QString& tableName) {
+    store::Table table(tableName);
+    if (!table.open())
+        return -1;
+    return table.recordCount();
+}
+
+int ClimEditFixture::countWhere(const QString& tableName, const QString& field,
+                                const QString& value) {
+    store::Table table(tableName);
+    if (!table.open())
+        return -1;
+    int count = 0;
+    for (table.first(); !table.eof(); table.next())
+        if (table.asString(field) == value)
+            ++count;
+    return count;
+}
+
+int ClimEditFixture::markedRows(const QString& tableName) {
+    store::Table table(tableName);
+    if (!table.open())
+        return -1;
+    int marked = 0;
+    for (table.first(); !table.eof(); table.next())
+        marked += table.asBool(QStringLiteral("Marked")) ? 1 : 0;
+    return marked;
+}
+
+} // namespace kova::climedit::test

@@ -1,0 +1,304 @@
+// The climate station form on a private copy of the delivered database.
+
+#include "climeditfixture.h"
+
+#include "climedit/climdbform.h"
+#include "climedit/countyfilterdialog.h"
+#include "store/table.h"
+#include "ui/datacontrols.h"
+#include "ui/managededitor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+namespace kova::climedit::test {
+
+namespace {
+
+const QString kCaption = QStringLiteral("Climate Station (Temperature and Precipitation) Database");
+const QString kName = QStringLiteral("Station Name");
+const QString kCounty = QStringLiteral("County");
+
+// A complete station row for `Climate`.
+void addStation(const QString& name, const QString& county, bool marked = false) {
+    store::Table climate(QStringLiteral("Climate"));
+    ASSERT_TRUE(climate.open());
+    ASSERT_TRUE(climate.append());
+    climate.setValue(kName, name);
+    climate.setValue(kCounty, county);
+    climate.setValue(QStringLiteral("Station No"), QStringLiteral("99999"));
+    for (const char* f : {"Latitude", "Longitude", "Elevation"})
+        climate.setValue(QLatin1String(f), 4000);
+    for (const char* f : {"Spr mo/dy 28", "Spr mo/dy 32", "Fall mo/dy 28", "Fall mo/dy 32"})
+        climate.setValue(QLatin1String(f), QStringLiteral("05/01"));
+    for (const char* m :
+         {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"}) {
+        climate.setValue(QStringLiteral("T ") + QLatin1String(m), 50);
+        climate.setValue(QStringLiteral("P ") + QLatin1String(m), 1);
+    }
+    climate.setValue(QStringLiteral("Marked"), marked);
+    ASSERT_TRUE(climate.post()) << climate.errorString().toStdString();
+}
+
+void addCounty(const QString& county) {
+    store::Table counties(QStringLiteral("County"));
+    ASSERT_TRUE(counties.open());
+    ASSERT_TRUE(counties.append());
+    counties.setValue(kCounty, county);
+    ASSERT_TRUE(counties.post());
+}
+
+struct StationForm : ClimEditFixture {
+    void open() {
+        form = std::make_unique<ClimDBForm>(*dm);
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+    store::Table& table() { return dm->clmTable(); }
+    QString current(const QString& field = QStringLiteral("Station Name")) {
+        return table().asString(field);
+    }
+    // Picks `county` in the "Select County" dialog and presses OK.
+    void chooseCounty(const QString& county) {
+        onNextDialog([this, county](QDialog&) {
+            EXPECT_TRUE(dm->cntyListTable().findKey({county}));
+            return int(QDialog::Accepted);
+        });
+        form->showOrCancelCounty();
+    }
+    void leaveBox(QWidget* next) {
+        next->setFocus();
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
+
+    std::unique_ptr<ClimDBForm> form;
+};
+
+} // namespace
+
+TEST_F(StationForm, OpensReadOnlyAndEditModeTogglesCommandsCaptionAndPosting) {
+    open();
+    EXPECT_EQ(form->windowTitle(), kCaption);
+    EXPECT_FALSE(dm->climateData().autoEdit());
+    EXPECT_TRUE(form->stationNameBox()->isReadOnly());
+    EXPECT_FALSE(form->whrOkButton()->isEnabled());
+    EXPECT_FALSE(form->editor()->insertAction()->isEnabled());
+    EXPECT_TRUE(dm->cntyListTable().isOpen() && dm->whrTable().isOpen());
+
+    ASSERT_TRUE(form->editor()->toggleEditMode());
+    EXPECT_EQ(form->windowTitle(), kCaption + QStringLiteral(" [Edit Mode]"));
+    EXPECT_EQ(form->editor()->gotoEditAction()->text(), QStringLiteral("Stop Edit"));
+    EXPECT_TRUE(form->whrOkButton()->isEnabled());
+    EXPECT_TRUE(form->editor()->deleteAction()->isEnabled());
+    EXPECT_FALSE(form->stationNameBox()->isReadOnly());
+
+    const QString before = current();
+    form->stationNameBox()->setCursorPosition(int(before.size()));
+    QTest::keyClicks(form->stationNameBox(), QStringLiteral(" 2"));
+    EXPECT_EQ(table().state(), store::EditState::Edit);
+    ASSERT_TRUE(form->editor()->toggleEditMode()); // leaving edit mode posts
+    EXPECT_EQ(form->windowTitle(), kCaption + QStringLiteral(" [Read Only Mode]"));
+    EXPECT_EQ(countWhere(QStringLiteral("Climate"), kName, before + QStringLiteral(" 2")), 1);
+
+    form->close();
+    EXPECT_FALSE(dm->clmTable().isOpen());
+    EXPECT_FALSE(dm->cntyListTable().isOpen());
+    EXPECT_FALSE(dm->whrTable().isOpen());
+}
+
+TEST_F(StationForm, SearchGoesToTheNearestRowByNameOrNumberAndKeepsTheOrder) {
+    open();
+    promptAnswers = {QStringLiteral("phoenix"), QStringLiteral("23183"), QStringLiteral("ZZZZ"),
+                     QString()};
+    form->sortBy(ClimDBForm::SortByCounty);
+    form->searchByName(); // the name index ignores case
+    EXPECT_EQ(current(), QStringLiteral("PHOENIX SKY HARBOR INTL AP"));
+    EXPECT_EQ(table().indexName(), QStringLiteral("CountyIndex"));
+
+    table().first();
+    form->searchByNumber();
+    EXPECT_EQ(current(), QStringLiteral("PHOENIX SKY HARBOR INTL AP"));
+
+    form->searchByName(); // past every name: the last in name order
+    store::Table byName(QStringLiteral("Climate"));
+    byName.setIndexName(QStringLiteral("StaNameIndex"));
+    ASSERT_TRUE(byName.open());
+    byName.last();
+    EXPECT_EQ(current(), byName.asString(kName));
+
+    const QString before = current();
+    form->searchByName(); // cancelled
+    EXPECT_EQ(current(), before);
+    EXPECT_EQ(promptsShown,
+              (QStringList{QStringLiteral("Station Name Search|Enter Station Name"),
+                           QStringLiteral("Station Number Search|Enter Station Number"),
+                           QStringLiteral("Station Name Search|Enter Station Name"),
+                           QStringLiteral("Station Name Search|Enter Station Name")}));
+}
+
+TEST_F(StationForm, SortsOrderByTheirIndexFromTheFirstRow) {
+    open();
+    form->sortBy(ClimDBForm::SortByNumber);
+    EXPECT_EQ(table().indexName(), QStringLiteral("StaNumberIndex"));
+    EXPECT_EQ(table().recNo(), 0);
+    QString previous;
+    for (table().first(); !table().eof(); table().next()) {
+        EXPECT_LE(previous, table().asString(QStringLiteral("Station No")));
+        previous = table().asString(QStringLiteral("Station No"));
+    }
+    form->sortBy(ClimDBForm::SortByCounty);
+    EXPECT_EQ(table().indexName(), QStringLiteral("CountyIndex"));
+    EXPECT_EQ(table().recNo(), 0);
+}
+
+TEST_F(StationForm, ShowCountyRestrictsTheViewAndCancelCountyLiftsIt) {
+    addStation(QStringLiteral("CHEYENNE TEST 2"), QStringLiteral("Laramie, WY"));
+    open();
+    const int all = table().recordCount();
+
+    onNextDialog([](QDialog&) { return int(QDialog::Rejected); });
+    form->showOrCancelCounty();
+    EXPECT_EQ(form->showCountyAction()->text(), QStringLiteral("Show County"));
+    EXPECT_EQ(table().recordCount(), all);
+    EXPECT_EQ(dialogsShown.last(), QStringLiteral("kova::climedit::CountyFilterDialog"));
+
+    chooseCounty(QStringLiteral("Laramie, WY"));
+    EXPECT_EQ(form->showCountyAction()->text(), QStringLiteral("Cancel County"));
+    ASSERT_EQ(table().recordCount(), 2);
+    for (table().first(); !table().eof(); table().next())
+        EXPECT_EQ(current(kCounty), QStringLiteral("Laramie, WY"));
+
+    // A search keeps the county shown.
+    promptAnswers = {QStringLiteral("CHEYENNE TEST")};
+    form->searchByName();
+    EXPECT_EQ(table().recordCount(), 2);
+    EXPECT_EQ(current(), QStringLiteral("CHEYENNE TEST 2"));
+
+    form->showOrCancelCounty();
+    EXPECT_EQ(form->showCountyAction()->text(), QStringLiteral("Show County"));
+    EXPECT_EQ(table().recordCount(), all);
+}
+
+TEST_F(StationForm, CountyRangeCombinesWithTheMarkedFilterAndMarkAllReachesEveryRow) {
+    addStation(QStringLiteral("CHEYENNE MARKED"), QStringLiteral("Laramie, WY"), true);
+    addStation(QStringLiteral("CHEYENNE PLAIN"), QStringLiteral("Laramie, WY"));
+    addStation(QStringLiteral("FAR AWAY MARKED"), QStringLiteral("Pima, AZ"), true);
+    open();
+    chooseCounty(QStringLiteral("Laramie, WY"));
+    EXPECT_EQ(table().recordCount(), 3);
+    form->editor()->showMarkedAction()->trigger();
+    EXPECT_EQ(form->editor()->showMarkedAction()->text(), QStringLiteral("Show Only Marked"));
+    ASSERT_EQ(table().recordCount(), 1);
+    EXPECT_EQ(current(), QStringLiteral("CHEYENNE MARKED"));
+
+    form->showOrCancelCounty();
+    EXPECT_EQ(table().recordCount(), 2); // both marked stations, any county
+    form->editor()->showMarkedAction()->trigger();
+
+    chooseCounty(QStringLiteral("Laramie, WY"));
+    form->editor()->markAllAction()->trigger();
+    EXPECT_EQ(markedRows(QStringLiteral("Climate")), rowCount(QStringLiteral("Climate")));
+    form->editor()->clearAllMarksAction()->trigger();
+    EXPECT_EQ(markedRows(QStringLiteral("Climate")), 0);
+}
+
+TEST_F(StationForm, ACountyNameWithAnApostropheWorksInRangeAndSearch) {
+    addCounty(QStringLiteral("O'Brien, IA"));
+    addStation(QStringLiteral("O'BRIEN SHELDON"), QStringLiteral("O'Brien, IA"));
+    open();
+    chooseCounty(QStringLiteral("O'Brien, IA"));
+    ASSERT_EQ(table().recordCount(), 1);
+    EXPECT_EQ(current(), QStringLiteral("O'BRIEN SHELDON"));
+    form->showOrCancelCounty();
+    promptAnswers = {QStringLiteral("o'brien")};
+    form->searchByName();
+    EXPECT_EQ(current(), QStringLiteral("O'BRIEN SHELDON"));
+}
+
+TEST_F(StationForm, DeleteAsksByNameAndCleansUpTheCountyList) {
+    addStation(QStringLiteral("AAA SECOND IN PIMA"), QStringLiteral("Pima, AZ"));
+    open();
+    ASSERT_TRUE(form->editor()->toggleEditMode());
+
+    // No: nothing happens.
+    table().first();
+    const QString first = current();
+    form->editor()->deleteAction()->trigger();
+    ASSERT_FALSE(responder->asked().empty());
+    EXPECT_EQ(responder->asked().back().title, first);
+    EXPECT_EQ(responder->asked().back().text, QStringLiteral("Delete?"));
+    EXPECT_EQ(countWhere(QStringLiteral("Climate"), kName, first), 1);
+    EXPECT_TRUE(form->editor()->editMode());
+
+    // The last station of its county takes the county with it.
+    promptAnswers = {QStringLiteral("FLAGSTAFF")};
+    form->searchByName();
+    ASSERT_EQ(current(kCounty), QStringLiteral("Coconino, AZ"));
+    responder->queue(ui::Answer::Yes);
+    form->editor()->deleteAction()->trigger();
+    EXPECT_EQ(countWhere(QStringLiteral("Climate"), kName, QStringLiteral("FLAGSTAFF PULLIAM AP")),
+              0);
+    EXPECT_EQ(countWhere(QStringLiteral("County"), kCounty, QStringLiteral("Coconino, AZ")), 0);
+    EXPECT_FALSE(form->editor()->editMode()); // the clean-up leaves edit mode
+
+    // A county that keeps a station stays, and the form goes to the first row.
+    ASSERT_TRUE(form->editor()->toggleEditMode());
+    promptAnswers = {QStringLiteral("TUCSON")};
+    form->searchByName();
+    ASSERT_EQ(current(kCounty), QStringLiteral("Pima, AZ"));
+    responder->queue(ui::Answer::Yes);
+    form->editor()->deleteAction()->trigger();
+    EXPECT_EQ(countWhere(QStringLiteral("County"), kCounty, QStringLiteral("Pima, AZ")), 1);
+    EXPECT_EQ(table().recNo(), 0);
+    EXPECT_FALSE(form->editor()->editMode());
+}
+
+TEST_F(StationForm, LeavingTheCountyBoxListsANewCountyAtOnceAndRefusesAnEmptyOne) {
+    open();
+    ASSERT_TRUE(form->editor()->toggleEditMode());
+    form->editor()->insertAction()->trigger();
+    ASSERT_EQ(table().state(), store::EditState::Insert);
+    EXPECT_EQ(QApplication::focusWidget(), form->stationNameBox());
+
+    form->countyBox()->setFocus();
+    leaveBox(form->latitudeBox());
+    EXPECT_TRUE(messageTexts().contains(QStringLiteral("Must make a County, State entry")));
+    EXPECT_EQ(QApplication::focusWidget(), form->countyBox());
+
+    QTest::keyClicks(form->countyBox(), QStringLiteral("Brand New, ZZ"));
+    leaveBox(form->stationNameBox());
+    EXPECT_EQ(table().state(), store::EditState::Insert); // the station is not posted yet
+    EXPECT_EQ(countWhere(QStringLiteral("County"), kCounty, QStringLiteral("Brand New, ZZ")), 1);
+    EXPECT_EQ(QApplication::focusWidget(), form->latitudeBox());
+
+    // Leaving again adds no second row.
+    form->countyBox()->setFocus();
+    leaveBox(form->stationNameBox());
+    EXPECT_EQ(countWhere(QStringLiteral("County"), kCounty, QStringLiteral("Brand New, ZZ")), 1);
+    form->editor()->cancelAction()->trigger();
+}
+
+TEST_F(StationForm, RemoveWHREntryClearsAndPostsInReadOnlyMode) {
+    open();
+    promptAnswers = {QStringLiteral("PHOENIX")};
+    form->searchByName();
+    ASSERT_FALSE(current(QStringLiteral("WHR Location")).isEmpty());
+    form->removeWHREntry();
+    EXPECT_EQ(table().state(), store::EditState::Browse);
+    EXPECT_FALSE(dm->climateData().autoEdit());
+    EXPECT_TRUE(current(QStringLiteral("WHR Location")).isEmpty());
+    EXPECT_EQ(countWhere(QStringLiteral("Climate"), QStringLiteral("WHR Location"),
+                         QStringLiteral("Phoenix AZ Airport (WBAN 23183)")),
+              0);
+
+    // In edit mode the form stays editable.
+    ASSERT_TRUE(form->editor()->toggleEditMode());
+    form->removeWHREntry();
+    EXPECT_TRUE(dm->climateData().autoEdit());
+}
+
+} // namespace kova::climedit::test
