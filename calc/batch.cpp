@@ -88,8 +88,7 @@ CurveRow nearestCurve(const NamedRows<Row>& rows, const QString& name, CalcMessa
         return std::monostate{};
     if (found.compare(name, Qt::CaseInsensitive) != 0)
         messages.show(MessageKind::Warning,
-                      QStringLiteral("Crop curve \"%1\" was not found; \"%2\" is used instead.")
-                          .arg(name, found));
+                      text::substituted(QStringLiteral("Crop curve"), name, found));
     return *row;
 }
 
@@ -162,10 +161,8 @@ ComputeInputs stationCropInputs(const BatchData& d, const StationClimate& statio
         in.whr = *site;
         const bool used = etIndex == kETRadiation || etIndex == kETTemperature;
         if (used && found.compare(station.WHRLocation, Qt::CaseInsensitive) != 0)
-            messages.show(MessageKind::Warning,
-                          QStringLiteral("Weather site \"%1\" was not found; \"%2\" is used "
-                                         "instead.")
-                              .arg(station.WHRLocation, found));
+            messages.show(MessageKind::Warning, text::substituted(QStringLiteral("Weather site"),
+                                                                  station.WHRLocation, found));
     }
     return in;
 }

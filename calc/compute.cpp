@@ -45,9 +45,7 @@ bool seekNearest(Table* t, const QString& keyField, const QString& name, const Q
     }
     const QString found = table.asString(keyField);
     if (warn && !sameKey(name, found))
-        messages.show(MessageKind::Warning,
-                      QStringLiteral("%1 \"%2\" was not found; \"%3\" is used instead.")
-                          .arg(what, name, found));
+        messages.show(MessageKind::Warning, text::substituted(what, name, found));
     return true;
 }
 

@@ -39,6 +39,14 @@ inline const QString kLatitudeOutOfRange =
     QStringLiteral("FATAL Error: Latitude not within range (0-64.9deg)");
 inline const QString kCropAlreadyIncluded =
     QStringLiteral("This crop has already been included. Select another crop");
+
+// A missing row replaced by the nearest one: what was sought and what is used instead.
+inline QString substituted(const QString& what, const QString& sought, const QString& used) {
+    if (sought.isEmpty())
+        return QStringLiteral("No %1 is named; \"%2\" is used.").arg(what.toLower(), used);
+    return QStringLiteral("%1 \"%2\" was not found; \"%3\" is used instead.")
+        .arg(what, sought, used);
+}
 } // namespace text
 
 } // namespace kova::calc

@@ -123,6 +123,16 @@ TEST_F(CurveTest, BasalAnnualWithEqualStageEndsStaysFinite) {
         ASSERT_TRUE(std::isfinite(d.Kca) && std::isfinite(d.Kcb));
 }
 
+TEST_F(CurveTest, BasalAnnualHarvestMonthWithoutDaysLeftKeepsItsAverage) {
+    // Across the year end the walk ends on the day after harvest; here that is 31 January, a
+    // month end, so no day is left for the harvest month's final average.
+    season(11, 1, 1, 30);
+    buildBasalAnnualCurve(ctx(), BasalAnnualCurve{1.1, 0.5, 0.2, 0.5, 0.8});
+    EXPECT_EQ(curve.Days.back().JDate, 31);
+    EXPECT_TRUE(std::isfinite(k.Kc[1]));
+    EXPECT_GT(k.Kc[1], 0.0);
+}
+
 TEST_F(CurveTest, UnknownSoilIsReportedAndUsesSiltLoam) {
     k.Soil = QStringLiteral("Peat");
     EXPECT_DOUBLE_EQ(wettedSoilFactor(ctx(), 10), ref.wetSoil[2].BySoil[2]);
