@@ -3,6 +3,7 @@
 #include "schema.h"
 #include "table.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlError>
@@ -88,6 +89,13 @@ std::shared_ptr<Database> Database::open(const QString& alias, QString* error) {
                          .arg(alias, target->databaseFile);
         return nullptr;
     }
+    // Connections must close while Qt's SQL driver registry still exists: before the
+    // application object goes, not when static objects are destroyed after it.
+    static const bool cleanupRegistered = [] {
+        qAddPostRoutine(&Database::closeAll);
+        return true;
+    }();
+    Q_UNUSED(cleanupRegistered);
     const QString name = QStringLiteral("kova-%1").arg(++connectionCounter());
     std::shared_ptr<Database> db(new Database(alias, *target, name));
     db->readOnly_ = !file.isWritable();
@@ -121,6 +129,13 @@ bool Database::check(QString* error) {
             *error = QStringLiteral("%1 is not a usable database: %2")
                          .arg(describe(), q.lastError().text());
         return false;
+    }
+    q.finish();
+    // Write-ahead logging: a commit (one computed crop, one posted row) costs no full sync,
+    // readers never block the writer, and a crash still leaves a consistent database.
+    if (!readOnly_) {
+        q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+        q.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
     }
     return true;
 }
