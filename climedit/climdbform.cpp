@@ -68,10 +68,10 @@ ClimDBForm::ClimDBForm(DataModule& dm, QWidget* parent) : QDialog(parent), dm_(d
     auto* left = new QVBoxLayout;
     grid_ = new ui::DataGrid(&dm_.climateData(),
                              {{kStationName, kStationName, 190},
-                              {QStringLiteral("Station No"), QStringLiteral("Station No"), 70},
+                              {QStringLiteral("Station No"), QStringLiteral("Station No"), 84},
                               {kCounty, kCounty, 150}});
     grid_->horizontalHeader()->setStretchLastSection(true);
-    grid_->setMinimumWidth(420);
+    grid_->setMinimumWidth(460);
     left->addWidget(grid_, 1);
     navigator_ = new ui::Navigator(&dm_.climateData(), ui::Navigator::kMoves);
     left->addWidget(navigator_, 0, Qt::AlignLeft);

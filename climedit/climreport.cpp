@@ -25,9 +25,9 @@ void addHeadingAndTitle(report::Report& report, const QString& heading, const QS
     report.setDocumentName(title);
     report::Band& header = report.pageHeader();
     header.setHeight(12);
-    header.addPrintDate({0, 0, 50, 6}, QStringLiteral("Date: "), plainStyle());
-    header.addLabel({50, 0, width - 100, 6}, heading, boldStyle().size(12).centred());
-    header.addPageNumber({width - 50, 0, 50, 6}, QStringLiteral("Page %1"), plainStyle().right());
+    header.addPrintDate({0, 0, 36, 6}, QStringLiteral("Date: "), plainStyle());
+    header.addLabel({36, 0, width - 66, 6}, heading, boldStyle().size(12).centred());
+    header.addPageNumber({width - 30, 0, 30, 6}, QStringLiteral("Page %1"), plainStyle().right());
     header.addLine({0, 8}, {width, 8}, 0.3);
     report.title().setHeight(12);
     report.title().addLabel({0, 1, width, 9}, title, boldStyle().size(14).centred());

@@ -90,6 +90,8 @@ QWidget* SelDirForm::buildBrowser() {
                 if (current.isValid())
                     setDirectory(dirModel_->filePath(current));
             });
+    // The tree fills in the background; show the chosen directory once its parent is read.
+    connect(dirModel_, &QFileSystemModel::directoryLoaded, this, &SelDirForm::showDirectoryInTree);
     grid->addWidget(dirTree_, 1, 0, 2, 1);
 
     mask_ = new QLineEdit(kMask);
@@ -112,12 +114,16 @@ void SelDirForm::setDirectory(const QString& path) {
     directory_ = QDir(path).absolutePath();
     files_->clear();
     files_->addItems(QDir(directory_).entryList({kMask}, QDir::Files, QDir::Name));
+    showDirectoryInTree();
+}
+
+void SelDirForm::showDirectoryInTree() {
     const QModelIndex index = dirModel_->index(directory_);
-    if (index.isValid() && dirTree_->currentIndex() != index) {
-        const QSignalBlocker hold(dirTree_->selectionModel());
+    if (!index.isValid())
+        return;
+    if (dirTree_->currentIndex() != index)
         dirTree_->setCurrentIndex(index);
-        dirTree_->scrollTo(index);
-    }
+    dirTree_->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
 QStringList SelDirForm::listedFiles() const {

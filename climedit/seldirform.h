@@ -43,6 +43,7 @@ protected:
 
 private:
     QWidget* buildBrowser();
+    void showDirectoryInTree();
     void addBoxClicked(bool checked);
     void cancel();
 

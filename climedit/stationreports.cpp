@@ -33,6 +33,8 @@ void addTable(report::Report& report, const Columns& columns, const std::vector<
     report.detail().setHeight(kRow);
     for (int i = 0; i < columns.count(); ++i) {
         const Column& c = list[size_t(i)];
+        if (c.field.isEmpty())
+            continue; // a gap between columns
         const auto style = c.right ? plainStyle().right() : plainStyle();
         report.columnHeader().addLabel(columns.rect(i, 0, kRow), c.caption,
                                        c.right ? boldStyle().right() : boldStyle());
@@ -62,14 +64,15 @@ std::unique_ptr<TableReport> buildStationListByCounty(store::Table& climate) {
     auto built = std::make_unique<TableReport>(climate);
     report::Report& report = built->report;
     addHeadingAndTitle(report, kStationHeading, QStringLiteral("Station List, By County"));
-    const Columns columns(4, {56, 18, 17, 19, 17, 59});
+    const Columns columns(4, {52, 16, 14, 16, 15, 3, 70});
     addTable(report, columns,
              {{QStringLiteral("Station Name"), kName, {}},
               {QStringLiteral("Number"), kNumber, {}},
-              {QStringLiteral("Latitude"), kLatitude, report::format::general(), true},
-              {QStringLiteral("Longitude"), kLongitude, report::format::general(), true},
-              {QStringLiteral("Elevation"), kElevation, report::format::general(), true},
-              {QStringLiteral("  Wind, Humidity & Rad. Sta. Loc."), kWHR, {}}});
+              {QStringLiteral("Lat."), kLatitude, report::format::general(), true},
+              {QStringLiteral("Long."), kLongitude, report::format::general(), true},
+              {QStringLiteral("Elev."), kElevation, report::format::general(), true},
+              {},
+              {QStringLiteral("Wind, Humidity & Rad. Sta. Loc."), kWHR, {}}});
     Band& group = report.addGroupHeader(kCounty);
     group.setHeight(kRow + 3);
     group.addLabel({0, 2, 16, kRow}, QStringLiteral("County: "), boldStyle());
@@ -82,7 +85,7 @@ std::unique_ptr<TableReport> buildStationList(store::Table& climate) {
     auto built = std::make_unique<TableReport>(climate);
     report::Report& report = built->report;
     addHeadingAndTitle(report, kStationHeading, QStringLiteral("List of All Stations"));
-    const Columns columns(0, {60, 20, 50, 19, 21, 20});
+    const Columns columns(0, {58, 20, 52, 19, 21, 20});
     addTable(report, columns,
              {{QStringLiteral("Station Name"), kName, {}},
               {QStringLiteral("Number"), kNumber, {}},
@@ -102,19 +105,19 @@ std::unique_ptr<TableReport> buildStationDetails(store::Table& climate) {
     Band& detail = report.detail();
     detail.setHeight(8 * kRow + 4);
     detail.addLine({0, 1}, {width, 1});
-    addPair(detail, 0, 2, 26, 70, QStringLiteral("Station Name:"), kName);
-    addPair(detail, 100, 2, 24, 60, QStringLiteral("Station No:"), kNumber);
-    addPair(detail, 0, 2 + kRow, 26, 70, QStringLiteral("County, State:"), kCounty);
-    addPair(detail, 100, 2 + kRow, 24, 66, QStringLiteral("WHR Location:"), kWHR);
+    addPair(detail, 0, 2, 28, 68, QStringLiteral("Station Name:"), kName);
+    addPair(detail, 100, 2, 28, 60, QStringLiteral("Station No:"), kNumber);
+    addPair(detail, 0, 2 + kRow, 28, 68, QStringLiteral("County, State:"), kCounty);
+    addPair(detail, 100, 2 + kRow, 28, 62, QStringLiteral("WHR Location:"), kWHR);
     const qreal place = 2 + 2 * kRow;
-    addPair(detail, 0, place, 26, 30, QStringLiteral("Latitude:"), kLatitude,
+    addPair(detail, 0, place, 28, 30, QStringLiteral("Latitude:"), kLatitude,
             report::format::general());
     addPair(detail, 60, place, 22, 30, QStringLiteral("Longitude:"), kLongitude,
             report::format::general());
     addPair(detail, 120, place, 22, 40, QStringLiteral("Elevation:"), kElevation,
             report::format::general());
     const qreal frost = 2 + 3 * kRow;
-    addPair(detail, 0, frost, 26, 18, QStringLiteral("Spr 28F:"), QStringLiteral("Spr mo/dy 28"));
+    addPair(detail, 0, frost, 28, 18, QStringLiteral("Spr 28F:"), QStringLiteral("Spr mo/dy 28"));
     addPair(detail, 48, frost, 22, 18, QStringLiteral("Spr 32F:"), QStringLiteral("Spr mo/dy 32"));
     addPair(detail, 94, frost, 22, 18, QStringLiteral("Fall 28F:"),
             QStringLiteral("Fall mo/dy 28"));

@@ -81,6 +81,7 @@ QWidget* WHRForm::buildSiteBoxes() {
     grid->setContentsMargins(0, 0, 0, 0);
     nameBox_ = new ui::DataTextEdit(&dm_.whrData(), kLocation);
     setHint(nameBox_, QStringLiteral("Enter a unique name descriptive of the location."));
+    nameBox_->setMinimumWidth(340);
     grid->addWidget(new QLabel(QStringLiteral("WHR Location")), 0, 0);
     grid->addWidget(nameBox_, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("(Use a unique name descriptive of the location)")),
@@ -125,6 +126,7 @@ QWidget* WHRForm::buildLegend() {
     auto* legend = new QWidget;
     auto* row = new QHBoxLayout(legend);
     row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(24);
     for (const char* text :
          {"+Needed both methods", "xNeeded Radiation method", "#Needed temperature method"})
         row->addWidget(new QLabel(QLatin1String(text)));

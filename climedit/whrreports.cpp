@@ -52,7 +52,7 @@ std::unique_ptr<TableReport> buildWHRDetails(store::Table& whr) {
         detail.addLabel(months.rect(0, top, kRow), s.reportCaption, boldStyle());
         for (int m = 1; m <= 12; ++m)
             detail.addField(months.rect(m, top, kRow), store::monthField(s.prefix, m),
-                            plainStyle().right(), report::format::general());
+                            plainStyle().right(), report::format::fixed(s.decimals()));
         top += kRow;
     }
     addRowCount(report, QStringLiteral("Total Number of Locations:"));

@@ -2,6 +2,11 @@
 
 namespace kova::climedit {
 
+int WHRSeries::decimals() const {
+    const qsizetype point = picture.indexOf(QLatin1Char('.'));
+    return point < 0 ? 0 : int(picture.size() - point - 1);
+}
+
 const std::vector<WHRSeries>& whrSeries() {
     static const std::vector<WHRSeries> series = {
         {QStringLiteral("RHa"),

@@ -17,6 +17,8 @@ struct WHRSeries {
     double minimum;
     double maximum;
     QString reportCaption;
+
+    int decimals() const; // as many as the picture shows
 };
 
 const std::vector<WHRSeries>& whrSeries();

@@ -4,6 +4,9 @@
 #include "report/previewwindow.h"
 #include "store/table.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 
 namespace kova::climedit::test {
@@ -49,6 +52,14 @@ ClimEditFixture::ClimEditFixture(Contents contents) : database(contents) {
         const auto written =
             report::exportDocument(preview.document(), report::ExportFormat::Pdf, path);
         reportFiles << (written.ok ? path : QString());
+        // To look at the reports: CLIMEDIT_REPORT_DIR=/some/dir climedit_tests
+        const QString keep = qEnvironmentVariable("CLIMEDIT_REPORT_DIR");
+        if (written.ok && !keep.isEmpty())
+            QFile::copy(path,
+                        QDir(keep).filePath(
+                            QString::fromLatin1(
+                                ::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                            QFileInfo(path).fileName()));
     });
 }
 
