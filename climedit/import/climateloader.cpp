@@ -43,7 +43,8 @@ bool setSeries(store::Table& climate, const QString& prefix, const std::vector<d
 QString fillStation(store::Table& climate, const RecordHeader& header, StationFileReader& reader) {
     if (!climate.setValue(kCountyField, header.county) ||
         !climate.setValue(QStringLiteral("Station Name"), header.name) ||
-        !climate.setValue(QStringLiteral("Station No"), header.number))
+        !climate.setValue(QStringLiteral("Station No"), header.number) ||
+        !climate.setValue(QStringLiteral("Marked"), false)) // imported stations start unmarked
         return climate.errorString();
     QByteArray line;
     std::optional<std::vector<double>> numbers;
