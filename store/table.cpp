@@ -514,9 +514,9 @@ bool Table::moveToRowId(qint64 rowId) {
 
 // --- keys ---------------------------------------------------------------------------------
 
-bool Table::findKey(const QVariantList& key) {
-    if (!leaveEdit())
-        return false;
+// First visible row whose leading key fields are not less than `key`, as a visible
+// position (recordCount() when none is); `exact` tells whether that row's key equals it.
+int Table::seek(const QVariantList& key, bool* exact) {
     ensureFresh();
     ensureKeys();
     const auto k = searchKey(key);
@@ -526,9 +526,18 @@ bool Table::findKey(const QVariantList& key) {
     const auto it = std::lower_bound(begin, end, k, [this, parts](const Row& r, const auto& kk) {
         return compareKeys(keys_[r.key], kk, parts) < 0;
     });
-    if (it == end || compareKeys(keys_[it->key], k, parts) != 0)
+    *exact = it != end && compareKeys(keys_[it->key], k, parts) == 0;
+    return static_cast<int>(it - begin);
+}
+
+bool Table::findKey(const QVariantList& key) {
+    if (!leaveEdit())
         return false;
-    setPosition(static_cast<int>(it - begin));
+    bool exact = false;
+    const int at = seek(key, &exact);
+    if (!exact)
+        return false;
+    setPosition(at);
     bof_ = eof_ = false;
     return true;
 }
@@ -536,17 +545,10 @@ bool Table::findKey(const QVariantList& key) {
 void Table::findNearest(const QVariantList& key) {
     if (!leaveEdit())
         return;
-    ensureFresh();
-    ensureKeys();
-    const auto k = searchKey(key);
-    const size_t parts = k.size();
-    const auto begin = rows_.begin() + static_cast<std::ptrdiff_t>(lo_);
-    const auto end = rows_.begin() + static_cast<std::ptrdiff_t>(hi_);
-    const auto it = std::lower_bound(begin, end, k, [this, parts](const Row& r, const auto& kk) {
-        return compareKeys(keys_[r.key], kk, parts) < 0;
-    });
+    bool exact = false;
+    const int at = seek(key, &exact);
     // Past the end: the last row, as the reference-table lookups expect.
-    setPosition(it == end ? recordCount() - 1 : static_cast<int>(it - begin));
+    setPosition(std::min(at, recordCount() - 1));
     bof_ = eof_ = false;
 }
 

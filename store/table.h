@@ -138,6 +138,7 @@ private:
     bool readRow(qint64 rowId, Record* out) const;
     std::optional<size_t> placeRow(qint64 rowId, const Record& r); // index in rows_
     void ensureKeys();
+    int seek(const QVariantList& key, bool* exact);
     QString selectStatement(const std::vector<int>& cols, bool ordered) const;
     void dropRow(qint64 rowId);
     void setPosition(int visiblePos);
