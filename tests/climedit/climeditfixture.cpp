@@ -28,8 +28,10 @@ ClimEditFixture::ClimEditFixture(Contents contents) : database(contents) {
     dm = std::make_unique<DataModule>();
     previousPresenter_ = setModalPresenter([this](QDialog& dialog) {
         dialogsShown << QString::fromLatin1(dialog.metaObject()->className());
-        if (handlers_.empty())
+        if (handlers_.empty()) {
+            dialog.reject(); // as if closed at once
             return int(QDialog::Rejected);
+        }
         auto handler = std::move(handlers_.front());
         handlers_.pop_front();
         dialog.show();

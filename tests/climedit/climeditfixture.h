@@ -24,7 +24,7 @@ protected:
     ~ClimEditFixture() override;
 
     // The next modal window is handed to `handler`, which returns its result. Without a
-    // queued handler a window is only recorded and rejected.
+    // queued handler a window is recorded and closed at once (rejected).
     void onNextDialog(std::function<int(QDialog&)> handler);
     // Class names of every modal window shown, in order ("kova::climedit::ClimDBForm").
     QStringList dialogsShown;

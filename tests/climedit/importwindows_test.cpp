@@ -4,6 +4,7 @@
 #include "climeditfixture.h"
 
 #include "climedit/climdbform.h"
+#include "climedit/mainform.h"
 #include "climedit/selcoform.h"
 #include "climedit/seldirform.h"
 #include "store/table.h"
@@ -219,6 +220,27 @@ TEST_F(ImportWindows, CountyButtonsMoveHighlightedOrAllCountiesAndEnableWhatCanM
     EXPECT_FALSE(selection.removeButton()->isEnabled());
     EXPECT_FALSE(selection.removeAllButton()->isEnabled());
     EXPECT_TRUE(selection.moveAllButton()->isEnabled());
+}
+
+TEST_F(ImportWindows, MainWindowOpensEachWindowAndOnlyItsOwnStationFormLeavesTheChain) {
+    MainForm window(*dm);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Kova Climate database program (KovaClim)"));
+    EXPECT_EQ(window.importButton()->text(),
+              QStringLiteral("New or add to Climate (Temperature/Precipitation] DB"));
+    EXPECT_EQ(window.climateButton()->text(),
+              QStringLiteral("Edit Climate [Temperature/Precipitation] DB"));
+    EXPECT_EQ(window.whrButton()->text(), QStringLiteral("Edit Wind/Humidity/Radiation DB"));
+
+    dm->setImportChain(true);
+    window.climateButton()->click();
+    EXPECT_FALSE(dm->importChain());
+    window.whrButton()->click();
+    window.importButton()->click();
+    EXPECT_EQ(dialogsShown, (QStringList{kStations, QStringLiteral("kova::climedit::WHRForm"),
+                                         QStringLiteral("kova::climedit::SelDirForm")}));
+    // Every window closed its tables behind it.
+    EXPECT_FALSE(dm->clmTable().isOpen());
+    EXPECT_FALSE(dm->whrTable().isOpen());
 }
 
 } // namespace kova::climedit::test
