@@ -1,9 +1,0 @@
-// Report tests draw text and charts, which need a QApplication (offscreen under CTest).
-#include <QApplication>
-#include <gtest/gtest.h>
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
