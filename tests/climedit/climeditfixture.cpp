@@ -1,5 +1,6 @@
 #include "climeditfixture.h"
 
+#include "pdftext.h"
 #include "report/export.h"
 #include "report/previewwindow.h"
 #include "store/table.h"
@@ -7,21 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 
 namespace kova::climedit::test {
-
-namespace {
-
-QString runTool(const QString& tool, const QStringList& arguments) {
-    QProcess process;
-    process.start(tool, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return QStringLiteral("<%1 failed>").arg(tool);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-} // namespace
 
 ClimEditFixture::ClimEditFixture(Contents contents) : database(contents) {
     responderScope_ = std::make_unique<ui::ResponderScope>(responder);
@@ -77,16 +65,11 @@ void ClimEditFixture::onNextDialog(std::function<int(QDialog&)> handler) {
 }
 
 int ClimEditFixture::reportPages(int index) const {
-    const QString info = runTool(QStringLiteral("pdfinfo"), {reportFiles.value(index)});
-    for (const QString& line : info.split(QLatin1Char('\n')))
-        if (line.startsWith(QLatin1String("Pages:")))
-            return line.mid(6).trimmed().toInt();
-    return -1;
+    return kova::test::pdfPageCount(reportFiles.value(index));
 }
 
 QString ClimEditFixture::reportText(int index) const {
-    return runTool(QStringLiteral("pdftotext"),
-                   {QStringLiteral("-layout"), reportFiles.value(index), QStringLiteral("-")});
+    return kova::test::pdfText(reportFiles.value(index));
 }
 
 QStringList ClimEditFixture::messageTexts() const {

@@ -1,6 +1,7 @@
 #pragma once
 // Reports shared by the report tests.
 
+#include "pdftext.h"
 #include "report/dataset.h"
 #include "report/report.h"
 
@@ -23,11 +24,10 @@ struct ListReport {
 
 inline const QDate kPrintDate(2026, 3, 14);
 
-// Poppler's view of a PDF file: -1 / a null string when pdfinfo or pdftotext is missing.
-bool havePoppler();
-int pdfPageCount(const QString& file);
-QString pdfInfo(const QString& file);
-QString pdfPageText(const QString& file, int page);
+using kova::test::havePoppler;
+using kova::test::pdfInfo;
+using kova::test::pdfPageCount;
+using kova::test::pdfPageText;
 
 } // namespace kova::report::test
 
