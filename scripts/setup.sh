@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libsqlite3-dev qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-svg-dev libqt6sql6-sqlite
-  libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev
+  libqt6opengl6-dev libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev
   poppler-utils fonts-dejavu-core xvfb xauth
 )
 
