@@ -6,6 +6,7 @@
 #include "store/database.h"
 #include "store/ddl.h"
 #include "store/fieldnames.h"
+#include "store/sqlitestatement.h"
 #include "store/table.h"
 
 #include <QSqlError>
@@ -194,17 +195,19 @@ bool Calculation::writeBack(Table& wkCrop) {
     QSqlQuery clear(db->connection());
     if (!clear.exec(QStringLiteral("DELETE FROM %1").arg(store::quoteIdentifier("ETKc"))))
         return fail(clear.lastError().text());
-    QSqlQuery insert(db->connection());
-    insert.prepare(QStringLiteral("INSERT INTO %1 (%2, %3, %4, %5, %6) VALUES (?, ?, ?, 0, 0)")
-                       .arg(store::quoteIdentifier("ETKc"), store::quoteIdentifier("JDate"),
-                            store::quoteIdentifier("Kca"), store::quoteIdentifier("Kcb"),
-                            store::quoteIdentifier("ETo"), store::quoteIdentifier("ETc")));
+    // A season's days are a few hundred rows per computation: bound straight on SQLite.
+    store::SqliteStatement insert(
+        db->connection(),
+        QStringLiteral("INSERT INTO %1 (%2, %3, %4, %5, %6) VALUES (?, ?, ?, 0, 0)")
+            .arg(store::quoteIdentifier("ETKc"), store::quoteIdentifier("JDate"),
+                 store::quoteIdentifier("Kca"), store::quoteIdentifier("Kcb"),
+                 store::quoteIdentifier("ETo"), store::quoteIdentifier("ETc")));
     for (const ETKcDay& day : curve.Days) {
-        insert.addBindValue(day.JDate);
-        insert.addBindValue(day.Kca);
-        insert.addBindValue(day.Kcb);
-        if (!insert.exec())
-            return fail(insert.lastError().text());
+        insert.bind(1, day.JDate);
+        insert.bind(2, day.Kca);
+        insert.bind(3, day.Kcb);
+        if (!insert.run())
+            return fail(insert.error());
     }
     db->tableChanged(QStringLiteral("ETKc"), nullptr);
 

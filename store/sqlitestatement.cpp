@@ -32,6 +32,8 @@ void SqliteStatement::bind(int position, const QVariant& value) {
     }
     switch (value.typeId()) {
     case QMetaType::Bool:
+    case QMetaType::Short:
+    case QMetaType::UShort:
     case QMetaType::Int:
     case QMetaType::LongLong:
     case QMetaType::UInt:
