@@ -193,15 +193,19 @@ bool Calculation::writeBack(Table& wkCrop) {
         return fail(tx.error());
 
     QSqlQuery clear(db->connection());
-    if (!clear.exec(QStringLiteral("DELETE FROM %1").arg(store::quoteIdentifier("ETKc"))))
+    if (!clear.exec(
+            QStringLiteral("DELETE FROM %1").arg(store::quoteIdentifier(QStringLiteral("ETKc")))))
         return fail(clear.lastError().text());
     // A season's days are a few hundred rows per computation: bound straight on SQLite.
     store::SqliteStatement insert(
         db->connection(),
         QStringLiteral("INSERT INTO %1 (%2, %3, %4, %5, %6) VALUES (?, ?, ?, 0, 0)")
-            .arg(store::quoteIdentifier("ETKc"), store::quoteIdentifier("JDate"),
-                 store::quoteIdentifier("Kca"), store::quoteIdentifier("Kcb"),
-                 store::quoteIdentifier("ETo"), store::quoteIdentifier("ETc")));
+            .arg(store::quoteIdentifier(QStringLiteral("ETKc")),
+                 store::quoteIdentifier(QStringLiteral("JDate")),
+                 store::quoteIdentifier(QStringLiteral("Kca")),
+                 store::quoteIdentifier(QStringLiteral("Kcb")),
+                 store::quoteIdentifier(QStringLiteral("ETo")),
+                 store::quoteIdentifier(QStringLiteral("ETc"))));
     for (const ETKcDay& day : curve.Days) {
         insert.bind(1, day.JDate);
         insert.bind(2, day.Kca);

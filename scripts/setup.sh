@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libsqlite3-dev qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-svg-dev libqt6sql6-sqlite
   libqt6opengl6-dev libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev
-  poppler-utils fonts-dejavu-core xvfb xauth
+  poppler-utils fonts-dejavu-core xvfb xauth clang-format
 )
 
 missing=()

@@ -15,10 +15,11 @@ namespace {
 
 constexpr int kStations = 10000;
 
-QString stationName(int i) { return QStringLiteral("STATION %1").arg(i * 7919 % 100000, 5, 10, QLatin1Char('0')); }
+QString stationName(int i) {
+    return QStringLiteral("STATION %1").arg(i * 7919 % 100000, 5, 10, QLatin1Char('0'));
+}
 
-void appendStation(Table& t, int i)
-{
+void appendStation(Table& t, int i) {
     t.append();
     t.setValue(QStringLiteral("Station Name"), stationName(i));
     t.setValue(QStringLiteral("County"), QStringLiteral("County %1, ST").arg(i % 300));
@@ -39,8 +40,7 @@ void appendStation(Table& t, int i)
 }
 
 // One database with 10,000 stations shared by the open and seek cases.
-kova::test::TempDatabase& filledDatabase()
-{
+kova::test::TempDatabase& filledDatabase() {
     static auto* db = [] {
         auto* d = new kova::test::TempDatabase(kova::test::TempDatabase::Contents::EmptySchema);
         Table t(QStringLiteral("Climate"));
@@ -54,8 +54,7 @@ kova::test::TempDatabase& filledDatabase()
     return *db;
 }
 
-void BM_OpenOnNamedIndex(benchmark::State& state)
-{
+void BM_OpenOnNamedIndex(benchmark::State& state) {
     filledDatabase();
     for (auto _ : state) {
         Table t(QStringLiteral("Climate"));
@@ -65,10 +64,12 @@ void BM_OpenOnNamedIndex(benchmark::State& state)
         benchmark::DoNotOptimize(t.recordCount());
     }
 }
-BENCHMARK(BM_OpenOnNamedIndex)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_OpenOnNamedIndex)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
-void BM_NearestKeySeek(benchmark::State& state)
-{
+void BM_NearestKeySeek(benchmark::State& state) {
     filledDatabase();
     Table t(QStringLiteral("Climate"));
     t.setIndexName(QStringLiteral("StaNameIndex"));
@@ -81,8 +82,7 @@ void BM_NearestKeySeek(benchmark::State& state)
 }
 BENCHMARK(BM_NearestKeySeek)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
 
-void BM_Append10000InOneTransaction(benchmark::State& state)
-{
+void BM_Append10000InOneTransaction(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         auto db = std::make_unique<kova::test::TempDatabase>(
@@ -101,12 +101,15 @@ void BM_Append10000InOneTransaction(benchmark::State& state)
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_Append10000InOneTransaction)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly();
+BENCHMARK(BM_Append10000InOneTransaction)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly();
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
