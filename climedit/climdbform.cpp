@@ -128,16 +128,13 @@ QWidget* ClimDBForm::buildStationBoxes() {
 
     auto* latitude =
         new ui::DataNumericEdit(source, QStringLiteral("Latitude"), QStringLiteral("####"));
-    latitude->setRange(0, 9059);
     setHint(latitude, QStringLiteral("Latitude (example 41 deg, 19 min =  4119)."));
     latitudeBox_ = latitude;
     auto* longitude =
         new ui::DataNumericEdit(source, QStringLiteral("Longitude"), QStringLiteral("#####"));
-    longitude->setRange(0, 18059);
     setHint(longitude, QStringLiteral("Longitude (Example 106 degrees, 8 minutes = 10608)."));
     auto* elevation =
         new ui::DataNumericEdit(source, QStringLiteral("Elevation"), QStringLiteral("#####"));
-    elevation->setRange(-1000, 29000);
     setHint(elevation, QStringLiteral("Elevation in feet above sea level."));
     grid->addWidget(caption(QStringLiteral("Latitude")), 3, 0);
     grid->addWidget(latitude, 3, 1);
@@ -181,11 +178,9 @@ QWidget* ClimDBForm::buildMonthlyBoxes() {
         grid->addWidget(new QLabel(store::monthName(m)), m + 1, 0);
         auto* t = new ui::DataNumericEdit(source, store::monthField(QStringLiteral("T"), m),
                                           QStringLiteral("###.#"));
-        t->setRange(-80, 130);
         setHint(t, QStringLiteral("Mean monthly average daily temperature."));
         auto* p = new ui::DataNumericEdit(source, store::monthField(QStringLiteral("P"), m),
                                           QStringLiteral("##.##"));
-        p->setRange(0, 99.99);
         setHint(p, QStringLiteral("Mean daily average daily precipitation."));
         for (QLineEdit* edit : {static_cast<QLineEdit*>(t), static_cast<QLineEdit*>(p)}) {
             edit->setMaximumWidth(80);

@@ -109,7 +109,6 @@ QWidget* WHRForm::buildMonthGrid() {
         for (int m = 1; m <= 12; ++m) {
             auto* edit = new ui::DataNumericEdit(
                 &dm_.whrData(), store::monthField(series[s].prefix, m), series[s].picture);
-            edit->setRange(series[s].minimum, series[s].maximum);
             edit->setAlignment(Qt::AlignRight);
             edit->setMaximumWidth(96);
             setHint(edit, series[s].hint);

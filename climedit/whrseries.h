@@ -1,7 +1,8 @@
 #pragma once
 // The six monthly series of a WHR site as the form and its report show them: the stacked
 // column heading (with the mark of the ET method that needs the series), the hint, the
-// picture of the entry boxes and the caption of the details report.
+// picture of the entry boxes and the caption of the details report (the valid values are
+// declared with the table's fields).
 
 #include <QString>
 #include <QStringList>
@@ -14,8 +15,6 @@ struct WHRSeries {
     QStringList heading; // stacked labels, top to bottom
     QString hint;
     QString picture;
-    double minimum;
-    double maximum;
     QString reportCaption;
 
     int decimals() const; // as many as the picture shows

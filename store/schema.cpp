@@ -2,6 +2,37 @@
 
 namespace kova::store {
 
+int daysInMonth(int month) {
+    static constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month >= 1 && month <= 12 ? kLengths[month - 1] : 0;
+}
+
+bool isValidMonthDay(const QString& text) {
+    if (text.size() != 5 || text.at(2) != QLatin1Char('/'))
+        return false;
+    for (int i : {0, 1, 3, 4})
+        if (!text.at(i).isDigit() || text.at(i).unicode() > '9')
+            return false;
+    const int month = text.left(2).toInt();
+    const int day = text.mid(3, 2).toInt();
+    if (month == 0 && day == 0)
+        return true;
+    return day >= 1 && day <= daysInMonth(month);
+}
+
+bool FieldDef::accepts(const QVariant& value) const {
+    if (value.isNull())
+        return true;
+    if (range) {
+        bool ok = false;
+        const double v = value.toDouble(&ok);
+        return ok && range->contains(v);
+    }
+    if (rule == TextRule::MonthDay)
+        return isValidMonthDay(value.toString());
+    return true;
+}
+
 const FieldDef* TableDef::field(const QString& fieldName) const {
     const int i = fieldIndex(fieldName);
     return i < 0 ? nullptr : &fields[static_cast<size_t>(i)];

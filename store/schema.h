@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <optional>
 #include <vector>
 
@@ -20,12 +21,38 @@ enum class FieldType {
     Memo      // free text; `width` is the part kept in the record itself (informative)
 };
 
+// Valid values of a numeric field, both ends included.
+struct ValueRange {
+    double min = 0;
+    double max = 0;
+    bool contains(double v) const { return v >= min && v <= max; } // false for NaN
+};
+
+// What a text field must look like beyond its width.
+enum class TextRule {
+    None,
+    MonthDay // "MM/DD" with a real month and day of the 365-day year, or "00/00" (no date)
+};
+
 struct FieldDef {
     QString name;
     FieldType type = FieldType::String;
     int width = 0;         // String(n), Memo(n); 0 for the other types
     bool required = false; // checked when a row is posted
+    // Valid values where the field has a declared range: forms, imports and tools take their
+    // limits from here, so every entry path refuses the same values.
+    std::optional<ValueRange> range = std::nullopt;
+    TextRule rule = TextRule::None;
+
+    // The field's own rules for a value about to be stored: in range (numbers) and well
+    // formed (texts). A null value is valid here; required fields are checked at post.
+    bool accepts(const QVariant& value) const;
 };
+
+// "MM/DD" with month 1..12 and a day of that month (365-day year), or "00/00".
+bool isValidMonthDay(const QString& text);
+// Days of month 1..12 in the 365-day year (31, 28, 31, ...); 0 outside 1..12.
+int daysInMonth(int month);
 
 struct IndexDef {
     QString name;       // name used to select the index ("StaNameIndex"); may be empty

@@ -41,6 +41,25 @@ FieldDef autoInc(const char* name) {
     return {QLatin1String(name), FieldType::AutoInc, 0, false};
 }
 
+// A field with its valid values declared (see FieldDef::range).
+FieldDef ranged(FieldDef field, double min, double max) {
+    field.range = ValueRange{min, max};
+    return field;
+}
+
+// A frost-date text: "MM/DD" or "00/00".
+FieldDef monthDay(const char* name, Req req = Req::No) {
+    FieldDef field = str(name, 5, req);
+    field.rule = TextRule::MonthDay;
+    return field;
+}
+
+Fields ranged(Fields fields, double min, double max) {
+    for (FieldDef& f : fields)
+        f = ranged(std::move(f), min, max);
+    return fields;
+}
+
 void append(Fields& fields, const Fields& more) {
     fields.insert(fields.end(), more.begin(), more.end());
 }
@@ -110,20 +129,16 @@ TableDef table(const char* name, Fields fields, Indexes indexes) {
 // --- database and climate tables -------------------------------------------------------
 
 TableDef climate() {
-    Fields f = {str("Station Name", 35, Req::Yes),
-                str("County", 25, Req::Yes),
-                str("Station No", 8),
-                autoInc("TP Site No"),
-                str("WHR Location", 40),
-                flt("Latitude", Req::Yes),
-                flt("Longitude", Req::Yes),
-                flt("Elevation", Req::Yes),
-                str("Spr mo/dy 28", 5, Req::Yes),
-                str("Spr mo/dy 32", 5, Req::Yes),
-                str("Fall mo/dy 28", 5, Req::Yes),
-                str("Fall mo/dy 32", 5, Req::Yes)};
-    append(f, series("T", Req::Yes));
-    append(f, series("P", Req::Yes));
+    Fields f = {str("Station Name", 35, Req::Yes), str("County", 25, Req::Yes),
+                str("Station No", 8), autoInc("TP Site No"), str("WHR Location", 40),
+                // Packed degrees x 100 + minutes; feet above sea level.
+                ranged(flt("Latitude", Req::Yes), 0, 9059),
+                ranged(flt("Longitude", Req::Yes), 0, 18059),
+                ranged(flt("Elevation", Req::Yes), -1000, 29000),
+                monthDay("Spr mo/dy 28", Req::Yes), monthDay("Spr mo/dy 32", Req::Yes),
+                monthDay("Fall mo/dy 28", Req::Yes), monthDay("Fall mo/dy 32", Req::Yes)};
+    append(f, ranged(series("T", Req::Yes), -80, 130)); // monthly mean, deg F
+    append(f, ranged(series("P", Req::Yes), 0, 99.99)); // monthly total, inches
     f.push_back(boolean("Marked"));
     return table("Climate", std::move(f),
                  {primary("ClmTableIndex1", {"Station Name", "County", "Station No"}),
@@ -138,8 +153,12 @@ TableDef county() {
 
 TableDef climWHR() {
     Fields f = {str("WHR Location", 40)};
-    for (const char* prefix : {"RHa", "RHmin", "U", "W/R", "RS", "NR"})
-        append(f, series(prefix));
+    append(f, ranged(series("RHa"), 0, 100));   // mean relative humidity, %
+    append(f, ranged(series("RHmin"), 0, 100)); // mean minimum relative humidity, %
+    append(f, ranged(series("U"), 0, 2000));    // wind run at 2 m, miles/day
+    append(f, ranged(series("W/R"), 0, 20));    // day/night wind speed ratio
+    append(f, ranged(series("RS"), 0, 2000));   // incoming solar radiation, langleys/day
+    append(f, ranged(series("NR"), 0, 1));      // bright sun / possible sun
     f.push_back(memo("Site Description/Notes", 160));
     f.push_back(autoInc("Site Number"));
     f.push_back(boolean("Marked"));

@@ -81,6 +81,9 @@ DataNumericEdit::DataNumericEdit(DataSource* source, const QString& field, const
         },
         [this](bool editable) { setReadOnly(!editable); });
     connect(this, &QLineEdit::textEdited, this, &DataNumericEdit::userEdited);
+    // The field's declared range is the default, so every form refuses the same values.
+    if (const store::FieldDef* def = source->table()->def().field(field); def && def->range)
+        setRange(def->range->min, def->range->max);
 }
 
 void DataNumericEdit::userEdited() {

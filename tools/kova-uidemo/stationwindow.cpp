@@ -112,15 +112,12 @@ QWidget* StationWindow::createForm() {
     auto* county = new DataTextEdit(&stationData_, QStringLiteral("County"));
     auto* latitude =
         new DataNumericEdit(&stationData_, QStringLiteral("Latitude"), QStringLiteral("####"));
-    latitude->setRange(0, 9000);
     latitude->setToolTip(QStringLiteral("Latitude (example 41 deg, 19 min =  4119)."));
     auto* longitude =
         new DataNumericEdit(&stationData_, QStringLiteral("Longitude"), QStringLiteral("#####"));
-    longitude->setRange(0, 18000);
     longitude->setToolTip(QStringLiteral("Longitude (Example 106 degrees, 8 minutes = 10608)."));
     auto* elevation =
         new DataNumericEdit(&stationData_, QStringLiteral("Elevation"), QStringLiteral("####"));
-    elevation->setRange(-200, 9999);
     elevation->setToolTip(QStringLiteral("Elevation in feet above sea level."));
     fields->addWidget(caption(QStringLiteral("Station Name")), 0, 0);
     fields->addWidget(name, 0, 1, 1, 3);
@@ -184,11 +181,9 @@ QWidget* StationWindow::createMonthlyGroup() {
         grid->addWidget(heading, 0, month);
         auto* t = new DataNumericEdit(&stationData_, store::monthField(QStringLiteral("T"), month),
                                       QStringLiteral("##.#"));
-        t->setRange(-60, 99.9);
         t->setToolTip(QStringLiteral("Mean monthly average daily temperature."));
         auto* p = new DataNumericEdit(&stationData_, store::monthField(QStringLiteral("P"), month),
                                       QStringLiteral("##.##"));
-        p->setRange(0, 99.99);
         p->setToolTip(QStringLiteral("Mean daily average daily precipitation."));
         for (QLineEdit* box : {static_cast<QLineEdit*>(t), static_cast<QLineEdit*>(p)})
             box->setMinimumWidth(44);
