@@ -71,6 +71,24 @@ TEST(DatabaseBuilder, CellsMustFitTheirFields) {
                      QStringLiteral("Report.csv:3: 2 cells where the header names 1 fields")}));
 }
 
+TEST(DatabaseBuilder, ValuesMustKeepTheDeclaredRangesAndDateRule) {
+    DataDirCopy data;
+    data.editLine(kClimate, kFlagstaffLine, QStringLiteral(",3509,"), QStringLiteral(",-3509,"));
+    data.editLine(kClimate, kFlagstaffLine, QStringLiteral("10/09"), QStringLiteral("10/32"));
+    data.editLine(kClimate, kFlagstaffLine, QStringLiteral(",29.9,"), QStringLiteral(",299,"));
+    data.editLine(QStringLiteral("ClimWHR.csv"), 2, QStringLiteral(",0.58,"),
+                  QStringLiteral(",58,"));
+    EXPECT_EQ(data.build(),
+              QStringList({QStringLiteral("Climate.csv:2: field 'Latitude': -3509 is outside the "
+                                          "valid range 0 to 9059"),
+                           QStringLiteral("Climate.csv:2: field 'Fall mo/dy 28': '10/32' is not a "
+                                          "month/day of the year (MM/DD) or 00/00"),
+                           QStringLiteral("Climate.csv:2: field 'T Jan': 299 is outside the valid "
+                                          "range -80 to 130"),
+                           QStringLiteral("ClimWHR.csv:2: field 'NR Jan': 58 is outside the valid "
+                                          "range 0 to 1")}));
+}
+
 TEST(DatabaseBuilder, RequiredFieldsMustBeFilled) {
     DataDirCopy data;
     data.editLine(kClimate, kFlagstaffLine, QStringLiteral("\"Coconino, AZ\""), QString());
@@ -91,9 +109,9 @@ TEST(DatabaseBuilder, UniqueKeysRefuseRepeatedRows) {
     // Same station name in other letters and another county: still the same station name.
     QString twin = climate[kFlagstaffLine - 1];
     twin.replace(QStringLiteral("FLAGSTAFF PULLIAM AP,\"Coconino, AZ\""),
-                 QStringLiteral("Flagstaff Pulliam AP,\"Yavapai, AZ\""));
+                 QStringLiteral("Flagstaff Pulliam AP,\"Mohave, AZ\""));
     data.appendLine(kClimate, twin);
-    data.appendLine(QStringLiteral("County.csv"), QStringLiteral("\"Yavapai, AZ\""));
+    data.appendLine(QStringLiteral("County.csv"), QStringLiteral("\"Mohave, AZ\""));
     data.appendLine(QStringLiteral("CrpBCAnu.csv"), data.lines(QStringLiteral("CrpBCAnu.csv"))[1]);
     const int twinLine = static_cast<int>(climate.size()) + 1;
     const int bcLine = static_cast<int>(data.lines(QStringLiteral("CrpBCAnu.csv")).size());

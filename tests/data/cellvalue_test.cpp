@@ -1,4 +1,5 @@
 #include "cellvalue.h"
+#include "store/schema.h"
 
 #include <gtest/gtest.h>
 
@@ -59,4 +60,27 @@ TEST(CellValue, EmptyCellsAreNullUnlessRequired) {
               QStringLiteral("required field is empty"));
     EXPECT_EQ(errorOf(field(FieldType::String, 5, true), " "),
               QStringLiteral("required field is empty"));
+}
+
+// Delivered rows obey the same declared limits as every form: real oddities pass (a two-decimal
+// mean, a freeze date in the next January, a spring date after the fall one), faults do not.
+TEST(CellValue, ValuesKeepTheirFieldsDeclaredRules) {
+    const auto* climate = kova::store::findTable(QStringLiteral("Climate"));
+    ASSERT_NE(climate, nullptr);
+    const FieldDef& tJan = *climate->field(QStringLiteral("T Jan"));
+    const FieldDef& spring = *climate->field(QStringLiteral("Spr mo/dy 32"));
+    EXPECT_DOUBLE_EQ(convertCell(tJan, QStringLiteral("46.25")).value.toDouble(), 46.25);
+    for (const char* date : {"01/06", "12/29", "00/00", "02/28"})
+        EXPECT_TRUE(convertCell(spring, QString::fromLatin1(date)).ok()) << date;
+
+    EXPECT_EQ(errorOf(tJan, "131"), QStringLiteral("131 is outside the valid range -80 to 130"));
+    EXPECT_EQ(errorOf(spring, "02/29"),
+              QStringLiteral("'02/29' is not a month/day of the year (MM/DD) or 00/00"));
+    EXPECT_FALSE(errorOf(spring, "5/1").isEmpty());
+
+    const auto* whr = kova::store::findTable(QStringLiteral("ClimWHR"));
+    ASSERT_NE(whr, nullptr);
+    const FieldDef& nrJan = *whr->field(QStringLiteral("NR Jan"));
+    EXPECT_TRUE(convertCell(nrJan, QString()).value.isNull()) << "no sunshine record";
+    EXPECT_EQ(errorOf(nrJan, "62"), QStringLiteral("62 is outside the valid range 0 to 1"));
 }

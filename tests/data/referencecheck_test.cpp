@@ -60,7 +60,7 @@ TEST(ReferenceCheck, CreatedCropCurvesMustExistInTheTableTheirTypeNames) {
                                .arg(first + 2)}));
 }
 
-TEST(ReferenceCheck, CurveCropTypesStationSitesAndCounties) {
+TEST(ReferenceCheck, CurveCropTypesStationSitesAndCountiesBothWays) {
     DataDirCopy data;
     const int curveLine = nextLine(data, QStringLiteral("CrpAnNam.csv"));
     data.appendLine(QStringLiteral("CrpAnNam.csv"),
@@ -71,6 +71,8 @@ TEST(ReferenceCheck, CurveCropTypesStationSitesAndCounties) {
                     QStringLiteral("MESA,\"Mesa, AZ\""));
     station.replace(QStringLiteral("Phoenix AZ Airport"), QStringLiteral("Mesa AZ Airport"));
     data.appendLine(QStringLiteral("Climate.csv"), station);
+    const int countyLine = nextLine(data, QStringLiteral("County.csv"));
+    data.appendLine(QStringLiteral("County.csv"), QStringLiteral("\"Mohave, AZ\""));
     EXPECT_EQ(data.build(),
               QStringList({QStringLiteral("CrpAnNam.csv:%1: field 'Crop Type': crop type "
                                           "'Pseudocereals' is not in CrpAnTyp")
@@ -80,7 +82,10 @@ TEST(ReferenceCheck, CurveCropTypesStationSitesAndCounties) {
                                .arg(stationLine),
                            QStringLiteral("Climate.csv:%1: field 'County': county 'Mesa, AZ' is "
                                           "not in County")
-                               .arg(stationLine)}));
+                               .arg(stationLine),
+                           QStringLiteral("County.csv:%1: field 'County': county 'Mohave, AZ' has "
+                                          "no station in Climate")
+                               .arg(countyLine)}));
 }
 
 TEST(ReferenceCheck, SavedJobsNameTheirStationCropsAndCurves) {

@@ -53,15 +53,7 @@ CellValue toString(const FieldDef& field, const QString& text) {
     return {text, {}};
 }
 
-} // namespace
-
-CellValue convertCell(const FieldDef& field, const QString& text) {
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty()) {
-        if (field.required)
-            return fail(QStringLiteral("required field is empty"));
-        return {QVariant(), {}};
-    }
+CellValue convertByType(const FieldDef& field, const QString& text, const QString& trimmed) {
     switch (field.type) {
     case FieldType::Float:
         return toFloat(trimmed);
@@ -77,6 +69,33 @@ CellValue convertCell(const FieldDef& field, const QString& text) {
         return fail(QStringLiteral("is numbered by the table and must not be given"));
     }
     return fail(QStringLiteral("unknown field type"));
+}
+
+// Why a well-typed value breaks the field's declared rule.
+QString ruleBroken(const FieldDef& field, const QVariant& value) {
+    if (field.range)
+        return QStringLiteral("%1 is outside the valid range %2 to %3")
+            .arg(QString::number(value.toDouble()), QString::number(field.range->min),
+                 QString::number(field.range->max));
+    if (field.rule == store::TextRule::MonthDay)
+        return QStringLiteral("'%1' is not a month/day of the year (MM/DD) or 00/00")
+            .arg(value.toString());
+    return QStringLiteral("'%1' is not a valid value").arg(value.toString());
+}
+
+} // namespace
+
+CellValue convertCell(const FieldDef& field, const QString& text) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty()) {
+        if (field.required)
+            return fail(QStringLiteral("required field is empty"));
+        return {QVariant(), {}};
+    }
+    CellValue cell = convertByType(field, text, trimmed);
+    if (cell.ok() && !field.accepts(cell.value))
+        return fail(ruleBroken(field, cell.value));
+    return cell;
 }
 
 } // namespace kova::dbbuild

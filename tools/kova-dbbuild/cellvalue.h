@@ -1,5 +1,6 @@
 #pragma once
-// Turns the text of one CSV cell into the value stored in a field of its declared type.
+// Turns the text of one CSV cell into the value stored in a field of its declared type, within
+// the field's declared range or text rule.
 
 #include "store/schema.h"
 

@@ -91,6 +91,7 @@ void ReferenceCheck::checkStations() {
     const QString table = QStringLiteral("Climate");
     const QSet<QString> sites = names(QStringLiteral("ClimWHR"), QStringLiteral("WHR Location"));
     const QSet<QString> counties = names(QStringLiteral("County"), QStringLiteral("County"));
+    QSet<QString> countiesUsed;
     for (const Row& station :
          rows(table, {QStringLiteral("WHR Location"), QStringLiteral("County")})) {
         const QString site = station.text(0);
@@ -100,7 +101,14 @@ void ReferenceCheck::checkStations() {
         if (!counties.contains(station.text(1)))
             report(table, station, QStringLiteral("County"),
                    QStringLiteral("county '%1' is not in County").arg(station.text(1)));
+        countiesUsed.insert(station.text(1));
     }
+    // The county list offers only counties that have stations: an empty one leads nowhere.
+    const QString countyTable = QStringLiteral("County");
+    for (const Row& county : rows(countyTable, {QStringLiteral("County")}))
+        if (!countiesUsed.contains(county.text(0)))
+            report(countyTable, county, QStringLiteral("County"),
+                   QStringLiteral("county '%1' has no station in Climate").arg(county.text(0)));
 }
 
 void ReferenceCheck::checkSavedJobs() {

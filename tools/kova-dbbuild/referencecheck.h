@@ -1,7 +1,8 @@
 #pragma once
 // Checks that the rows of the built database name only rows that exist: the curves of the
 // created crops, the crop types of the field and vegetable curves, the WHR site and county of
-// every station, and the station, crops and curves of the saved jobs.
+// every station (and a station for every county), and the station, crops and curves of the
+// saved jobs.
 
 #include "problem.h"
 #include "tableloader.h"
