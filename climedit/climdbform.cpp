@@ -176,8 +176,9 @@ QWidget* ClimDBForm::buildMonthlyBoxes() {
     grid->addWidget(new QLabel(QStringLiteral("(inches)")), 1, 2, Qt::AlignCenter);
     for (int m = 1; m <= 12; ++m) {
         grid->addWidget(new QLabel(store::monthName(m)), m + 1, 0);
+        // Two decimals: a mean of the published maximum and minimum ends in .05 steps.
         auto* t = new ui::DataNumericEdit(source, store::monthField(QStringLiteral("T"), m),
-                                          QStringLiteral("###.#"));
+                                          QStringLiteral("###.##"));
         setHint(t, QStringLiteral("Mean monthly average daily temperature."));
         auto* p = new ui::DataNumericEdit(source, store::monthField(QStringLiteral("P"), m),
                                           QStringLiteral("##.##"));

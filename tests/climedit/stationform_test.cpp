@@ -110,6 +110,41 @@ TEST_F(StationForm, OpensReadOnlyAndEditModeTogglesCommandsCaptionAndPosting) {
     EXPECT_FALSE(dm->whrTable().isOpen());
 }
 
+// Delivered stations show every stored digit and post unchanged, also with a spring date after
+// the fall one (POINT MUGU NF) or freeze dates in the next January (NEEDLES AP).
+TEST_F(StationForm, ShowsDeliveredValuesAsStoredAndPostsThemUnchanged) {
+    open();
+    auto box = [this](const QString& field) -> QLineEdit* {
+        for (auto* edit : form->findChildren<ui::DataNumericEdit*>())
+            if (edit->link()->field() == field)
+                return edit;
+        for (auto* edit : form->findChildren<ui::DataTextEdit*>())
+            if (edit->link()->field() == field)
+                return edit;
+        return nullptr;
+    };
+    table().setIndexName(QStringLiteral("StaNameIndex"));
+    ASSERT_TRUE(table().findKey({QStringLiteral("NEEDLES AP")}));
+    QCoreApplication::processEvents();
+    ASSERT_NE(box(QStringLiteral("T Jan")), nullptr);
+    EXPECT_EQ(box(QStringLiteral("T Jan"))->text(), QStringLiteral("54.25"));
+    EXPECT_EQ(box(QStringLiteral("Spr mo/dy 32"))->text(), QStringLiteral("01/06"));
+
+    for (const char* name : {"NEEDLES AP", "POINT MUGU NF"}) {
+        ASSERT_TRUE(table().findKey({QLatin1String(name)}));
+        ASSERT_TRUE(form->editor()->toggleEditMode());
+        QLineEdit* elevation = box(QStringLiteral("Elevation"));
+        elevation->selectAll();
+        QTest::keyClicks(elevation, QStringLiteral("20"));
+        ASSERT_TRUE(form->editor()->toggleEditMode()) << name; // leaving edit mode posts
+        EXPECT_EQ(table().asFloat(QStringLiteral("Elevation")), 20.0) << name;
+    }
+    EXPECT_EQ(table().asString(QStringLiteral("Spr mo/dy 32")), QStringLiteral("12/29"));
+    EXPECT_EQ(table().asString(QStringLiteral("Fall mo/dy 32")), QStringLiteral("12/24"));
+    ASSERT_TRUE(table().findKey({QStringLiteral("NEEDLES AP")}));
+    EXPECT_DOUBLE_EQ(table().asFloat(QStringLiteral("T Jan")), 54.25);
+}
+
 TEST_F(StationForm, SearchGoesToTheNearestRowByNameOrNumberAndKeepsTheOrder) {
     open();
     promptAnswers = {QStringLiteral("phoenix"), QStringLiteral("23183"), QStringLiteral("ZZZZ"),

@@ -77,6 +77,62 @@ TEST_F(DeliveredDatabase, HoldsEveryDeclaredTableWithItsFieldsAndRows) {
         EXPECT_EQ(rowCount(QLatin1String(table)), 1) << table;
 }
 
+// Every cell of the climate files arrives as written: text unchanged, numbers to the last
+// digit, empty cells empty.
+TEST_F(DeliveredDatabase, ClimateTablesHoldTheirFilesCellForCell) {
+    for (const char* name : {"Climate", "County", "ClimWHR"}) {
+        const QString table = QLatin1String(name);
+        SCOPED_TRACE(name);
+        const auto csv = kova::dbbuild::readCsvFile(
+            QDir(kova::test::sourceDataDir()).filePath(table + QStringLiteral(".csv")));
+        ASSERT_FALSE(csv.problem.has_value());
+        const auto* def = kova::store::findTable(table);
+        const QStringList header = csv.records.front().cells;
+        QSqlQuery rows(db());
+        rows.exec(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(quoteIdentifier(table)));
+        for (size_t r = 1; r < csv.records.size(); ++r) {
+            ASSERT_TRUE(rows.next()) << "line " << csv.records[r].line;
+            for (int c = 0; c < header.size(); ++c) {
+                const QString text = csv.records[r].cells[c];
+                const QVariant stored = rows.value(header[c]);
+                const std::string where = QStringLiteral("line %1, %2")
+                                              .arg(csv.records[r].line)
+                                              .arg(header[c])
+                                              .toStdString();
+                if (text.isEmpty())
+                    EXPECT_TRUE(stored.isNull()) << where;
+                else if (def->field(header[c])->type == kova::store::FieldType::Float)
+                    EXPECT_EQ(stored.toDouble(), text.toDouble()) << where;
+                else if (def->field(header[c])->type == kova::store::FieldType::Boolean)
+                    EXPECT_EQ(stored.toBool(), text == QStringLiteral("true")) << where;
+                else
+                    EXPECT_EQ(stored.toString(), text) << where;
+            }
+        }
+        EXPECT_FALSE(rows.next()) << "more rows than lines";
+    }
+}
+
+// Real values that look odd are delivered as they are: a 32 F freeze pair in the next January,
+// a spring date after the fall one, a two-decimal mean, a site without a sunshine record.
+TEST_F(DeliveredDatabase, OddRealValuesStayAsMeasured) {
+    auto station = [](const char* name) {
+        return firstRow(QStringLiteral("Climate"),
+                        QStringLiteral("WHERE \"Station Name\" = '%1'").arg(QLatin1String(name)));
+    };
+    const QSqlRecord needles = station("NEEDLES AP");
+    EXPECT_EQ(needles.value(QStringLiteral("Spr mo/dy 32")).toString(), QStringLiteral("01/06"));
+    EXPECT_EQ(needles.value(QStringLiteral("Fall mo/dy 32")).toString(), QStringLiteral("01/02"));
+    EXPECT_DOUBLE_EQ(needles.value(QStringLiteral("T Jan")).toDouble(), 54.25);
+    const QSqlRecord mugu = station("POINT MUGU NF");
+    EXPECT_EQ(mugu.value(QStringLiteral("Spr mo/dy 32")).toString(), QStringLiteral("12/29"));
+    EXPECT_EQ(mugu.value(QStringLiteral("Fall mo/dy 32")).toString(), QStringLiteral("12/24"));
+    const QSqlRecord casper = firstRow(QStringLiteral("ClimWHR"),
+                                       QStringLiteral("WHERE \"WHR Location\" LIKE 'Casper%'"));
+    EXPECT_TRUE(casper.value(QStringLiteral("NR Jul")).isNull());
+    EXPECT_FALSE(casper.value(QStringLiteral("RS Jul")).isNull());
+}
+
 TEST_F(DeliveredDatabase, KeepsTextAsWrittenAndNumbersAutoIncFields) {
     const QSqlRecord flagstaff =
         firstRow(QStringLiteral("Climate"), QStringLiteral("WHERE \"Station Name\" = "
