@@ -1,7 +1,10 @@
 #include "stationreports.h"
 
 #include "report/format.h"
+#include "report/printcontext.h"
 #include "store/fieldnames.h"
+
+#include <memory>
 
 namespace kova::climedit {
 
@@ -17,6 +20,7 @@ const QString kWHR = QStringLiteral("WHR Location");
 const QString kLatitude = QStringLiteral("Latitude");
 const QString kLongitude = QStringLiteral("Longitude");
 const QString kElevation = QStringLiteral("Elevation");
+const QString kCountyCaption = QStringLiteral("County: ");
 constexpr qreal kRow = 5;
 
 struct Column {
@@ -58,13 +62,32 @@ void addMonthRow(Band& band, const Columns& months, qreal top, const QString& ca
                       report::format::fixed(decimals));
 }
 
+// A county whose stations run onto a new page is named again under the column headings of
+// that page.
+void addCountyContinuation(report::Report& report, Band& countyHeader) {
+    auto firstRowOfCounty = std::make_shared<int>(0);
+    countyHeader.setBeforePrint([firstRowOfCounty](const report::PrintContext& c) {
+        *firstRowOfCounty = c.rowNumber();
+        return true;
+    });
+    const auto continued = [firstRowOfCounty](const report::PrintContext& c) {
+        return !c.value(kCounty).isNull() && c.rowNumber() > *firstRowOfCounty;
+    };
+    const auto text = [](const report::PrintContext& c) {
+        return QStringLiteral("%1 (continued)").arg(c.value(kCounty).toString());
+    };
+    Band& header = report.columnHeader();
+    header.addLabel({0, kRow + 4, 16, kRow + 1}, kCountyCaption, boldStyle()).setPrintIf(continued);
+    header.addComputed({16, kRow + 4, 120, kRow + 1}, text, boldStyle()).setPrintIf(continued);
+}
+
 } // namespace
 
 std::unique_ptr<TableReport> buildStationListByCounty(store::Table& climate) {
     auto built = std::make_unique<TableReport>(climate);
     report::Report& report = built->report;
     addHeadingAndTitle(report, kStationHeading, QStringLiteral("Station List, By County"));
-    const Columns columns(4, {52, 16, 14, 16, 15, 3, 70});
+    const Columns columns(4, {60, 14, 12, 14, 13, 3, 70});
     addTable(report, columns,
              {{QStringLiteral("Station Name"), kName, {}},
               {QStringLiteral("Number"), kNumber, {}},
@@ -75,8 +98,9 @@ std::unique_ptr<TableReport> buildStationListByCounty(store::Table& climate) {
               {QStringLiteral("Wind, Humidity & Rad. Sta. Loc."), kWHR, {}}});
     Band& group = report.addGroupHeader(kCounty);
     group.setHeight(kRow + 3);
-    group.addLabel({0, 2, 16, kRow}, QStringLiteral("County: "), boldStyle());
+    group.addLabel({0, 2, 16, kRow}, kCountyCaption, boldStyle());
     group.addField({16, 2, 120, kRow}, kCounty, boldStyle());
+    addCountyContinuation(report, group);
     addRowCount(report, QStringLiteral("TOTAL NUMBER OF STATIONS:"));
     return built;
 }
@@ -85,7 +109,7 @@ std::unique_ptr<TableReport> buildStationList(store::Table& climate) {
     auto built = std::make_unique<TableReport>(climate);
     report::Report& report = built->report;
     addHeadingAndTitle(report, kStationHeading, QStringLiteral("List of All Stations"));
-    const Columns columns(0, {58, 20, 52, 19, 21, 20});
+    const Columns columns(0, {70, 18, 44, 19, 20, 19});
     addTable(report, columns,
              {{QStringLiteral("Station Name"), kName, {}},
               {QStringLiteral("Number"), kNumber, {}},
@@ -105,10 +129,11 @@ std::unique_ptr<TableReport> buildStationDetails(store::Table& climate) {
     Band& detail = report.detail();
     detail.setHeight(8 * kRow + 4);
     detail.addLine({0, 1}, {width, 1});
-    addPair(detail, 0, 2, 28, 68, QStringLiteral("Station Name:"), kName);
-    addPair(detail, 100, 2, 28, 60, QStringLiteral("Station No:"), kNumber);
-    addPair(detail, 0, 2 + kRow, 28, 68, QStringLiteral("County, State:"), kCounty);
-    addPair(detail, 100, 2 + kRow, 28, 62, QStringLiteral("WHR Location:"), kWHR);
+    // The right-hand values get the room a 40-character WHR site name needs.
+    addPair(detail, 0, 2, 28, 62, QStringLiteral("Station Name:"), kName);
+    addPair(detail, 90, 2, 29, width - 119, QStringLiteral("Station No:"), kNumber);
+    addPair(detail, 0, 2 + kRow, 28, 62, QStringLiteral("County, State:"), kCounty);
+    addPair(detail, 90, 2 + kRow, 29, width - 119, QStringLiteral("WHR Location:"), kWHR);
     const qreal place = 2 + 2 * kRow;
     addPair(detail, 0, place, 28, 30, QStringLiteral("Latitude:"), kLatitude,
             report::format::general());
@@ -127,8 +152,9 @@ std::unique_ptr<TableReport> buildStationDetails(store::Table& climate) {
     const qreal table = 2 + 4 * kRow + 1;
     for (int m = 1; m <= 12; ++m)
         detail.addLabel(months.rect(m, table, kRow), store::monthName(m), boldStyle().right());
+    // Means of the published maximum and minimum carry two decimals.
     addMonthRow(detail, months, table + kRow, QStringLiteral("Temperature F"), QStringLiteral("T"),
-                1);
+                2);
     addMonthRow(detail, months, table + 2 * kRow, QStringLiteral("Precipitation in."),
                 QStringLiteral("P"), 2);
     addRowCount(report, QStringLiteral("Total Number of Stations:"));

@@ -3,6 +3,7 @@
 #include "whrseries.h"
 
 #include "report/format.h"
+#include "report/printcontext.h"
 #include "store/fieldnames.h"
 
 namespace kova::climedit {
@@ -20,16 +21,21 @@ std::unique_ptr<TableReport> buildWHRLocationList(store::Table& whr) {
     auto built = std::make_unique<TableReport>(whr);
     report::Report& report = built->report;
     addHeadingAndTitle(report, kWHRHeading, QStringLiteral("List of Data Source Locations"));
-    const Columns columns(0, {70, report.bodyWidth() - 70});
+    // A 40-character location name needs about 72 mm; a gap keeps it off the notes.
+    const Columns columns(0, {72, 3, report.bodyWidth() - 75});
     report.columnHeader().setHeight(kRow + 2);
     report.columnHeader().addLabel(columns.rect(0, 0, kRow), QStringLiteral("Location"),
                                    boldStyle());
-    report.columnHeader().addLabel(columns.rect(1, 0, kRow),
+    report.columnHeader().addLabel(columns.rect(2, 0, kRow),
                                    QStringLiteral("Site Description and Notes"), boldStyle());
     report.columnHeader().addLine({0, kRow + 1}, {columns.right(), kRow + 1});
-    report.detail().setHeight(kRow + 1);
-    report.detail().addField(columns.rect(0, 0, kRow), kLocation, plainStyle());
-    report.detail().addField(columns.rect(1, 0, kRow), kNotes, plainStyle().wrapped().top());
+    // Notes run over several lines: a hairline and a little air between sites.
+    Band& detail = report.detail();
+    detail.setHeight(kRow + 2);
+    detail.addLine({0, 0.5}, {columns.right(), 0.5}, 0.1)
+        .setPrintIf([](const report::PrintContext& c) { return c.rowNumber() > 1; });
+    detail.addField(columns.rect(0, 1.5, kRow), kLocation, plainStyle().top());
+    detail.addField(columns.rect(2, 1.5, kRow), kNotes, plainStyle().wrapped().top());
     addRowCount(report, QStringLiteral("Total Number of Locations:"));
     return built;
 }

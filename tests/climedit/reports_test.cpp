@@ -1,6 +1,7 @@
 // The five climate reports, printed from their forms into PDF and read back as text.
 
 #include "climeditfixture.h"
+#include "pdftext.h"
 
 #include "climedit/climdbform.h"
 #include "climedit/whrform.h"
@@ -59,6 +60,56 @@ TEST_F(Reports, StationListsByCountyAndByStationCountEveryStationShown) {
     EXPECT_TRUE(list.contains(QStringLiteral("List of All Stations")));
     EXPECT_TRUE(showsTotal(list, QStringLiteral("Total Number of Stations:"), stations));
     EXPECT_LT(list.indexOf(QStringLiteral("ALAMOSA")), list.indexOf(QStringLiteral("YAKIMA")));
+}
+
+// Every delivered station: each county heads its group once, a county that runs onto the next
+// page is named again there, and the details keep the stored digits and dates.
+TEST_F(Reports, LongListsNameTheirCountyOnEveryPage) {
+    ClimDBForm form(*dm);
+    form.show();
+    form.editor()->markAllAction()->trigger();
+    form.printListByCounty();
+    form.printAllMarked();
+    ASSERT_EQ(reportFiles.size(), 2);
+
+    const int pages = reportPages(0);
+    ASSERT_GT(pages, 1);
+    int continued = 0;
+    for (int page = 2; page <= pages; ++page) {
+        QStringList lines;
+        for (const QString& line : kova::test::pdfPageText(reportFiles[0], page).split('\n'))
+            if (!line.trimmed().isEmpty())
+                lines << line.trimmed();
+        ASSERT_GE(lines.size(), 3) << "page " << page;
+        // Page heading, column heading, then a county or the total: never a bare station.
+        EXPECT_TRUE(lines[2].startsWith(QStringLiteral("County:")) ||
+                    lines[2].startsWith(QStringLiteral("TOTAL NUMBER OF STATIONS:")))
+            << "page " << page << ": " << lines[2].toStdString();
+        continued += lines[2].endsWith(QStringLiteral("(continued)"));
+    }
+    EXPECT_GT(continued, 0) << "the delivered list splits a county across pages";
+
+    // Compatibility form: the PDF may hold "ff" as one ligature glyph ("Scotts Bluff").
+    const QString byCounty = reportText(0).normalized(QString::NormalizationForm_KC);
+    store::Table counties(QStringLiteral("County"));
+    ASSERT_TRUE(counties.open());
+    for (counties.first(); !counties.eof(); counties.next()) {
+        const QString name = counties.asString(QStringLiteral("County"));
+        const QRegularExpression heading(QStringLiteral("^[ \\t]*County:[ \\t]+%1[ \\t]*$")
+                                             .arg(QRegularExpression::escape(name)),
+                                         QRegularExpression::MultilineOption);
+        EXPECT_EQ(byCounty.count(heading), 1) << name.toStdString();
+    }
+
+    for (int page = 1; page <= reportPages(1); ++page) {
+        const QString text = kova::test::pdfPageText(reportFiles[1], page);
+        if (!text.contains(QStringLiteral("NEEDLES AP")))
+            continue;
+        EXPECT_TRUE(text.contains(QStringLiteral("54.25"))) << "a two-decimal mean";
+        EXPECT_TRUE(text.contains(QStringLiteral("01/06"))) << "a freeze in the next January";
+    }
+    EXPECT_TRUE(showsTotal(reportText(1), QStringLiteral("Total Number of Stations:"),
+                           rowCount(QStringLiteral("Climate"))));
 }
 
 TEST_F(Reports, PrintAllMarkedPrintsOnlyMarkedStationsAndPutsTheViewBack) {
