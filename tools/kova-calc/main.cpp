@@ -3,6 +3,7 @@
 // snapshot, so saved jobs, created crops and the programs' working rows stay untouched.
 
 #include "commands.h"
+#include "dates.h"
 #include "privatedatabase.h"
 
 #include "calc/calendar.h"
@@ -32,8 +33,15 @@ const char* const kDescription =
     "                  and print its results; needs --station and --crop\n"
     "  batch           every station x crop: one line each with the season totals (ET, EP50,\n"
     "                  EP80, NI50, NI80) and the peak month; progress on stderr\n"
+    "  dates           what \"Compute Dates for Site\" shows for a created crop added to a job\n"
+    "                  at a station, then \"Re-Calculate\" with --grow-days, --begin-temp and\n"
+    "                  --end-temp where given: default dates, temperatures, grow days, spring\n"
+    "                  and fall dates, available days, harvest date and the tool's message\n"
+    "                  (\"\" when none; a message ending the tool before its dates leaves them\n"
+    "                  out); needs --station and --crop; --format table or json\n"
     "\n"
-    "The ET method of crop and batch is --method (default TR21); a saved job keeps its own.\n"
+    "The ET method of crop, batch and dates is --method (default TR21); a saved job keeps its\n"
+    "own. A message of the calculation or of the date tool is a result (exit 0).\n"
     "Exit status: 0 done, 2 bad input (one line on stderr), 1 database failure.";
 
 struct Parsed {
@@ -51,22 +59,23 @@ struct Parsed {
         QStringLiteral("Radiation and temperature methods: daytime wind 2*U*R/(1+R) in miles per "
                        "day, as the published constants expect, instead of the programs' "
                        "U*R/(12*(1+R)). For comparison only.")};
-    QCommandLineOption station{QStringLiteral("station"),
-                               QStringLiteral("crop: the climate station (its 'Station Name')."),
-                               QStringLiteral("NAME")};
+    QCommandLineOption station{
+        QStringLiteral("station"),
+        QStringLiteral("crop, dates: the climate station (its 'Station Name')."),
+        QStringLiteral("NAME")};
     QCommandLineOption stations{
         QStringLiteral("stations"),
         QStringLiteral("batch: 'all' (default) or station names separated by commas."),
         QStringLiteral("LIST")};
     QCommandLineOption crop{QStringLiteral("crop"),
-                            QStringLiteral("crop: the created crop (its exact 'Cop Name')."),
+                            QStringLiteral("crop, dates: the created crop (its exact 'Cop Name')."),
                             QStringLiteral("NAME")};
     QCommandLineOption crops{
         QStringLiteral("crops"),
         QStringLiteral("batch: 'all' (default) or created crop names separated by commas."),
         QStringLiteral("LIST")};
     QCommandLineOption method{QStringLiteral("method"),
-                              QStringLiteral("crop, batch: ET method TR21, RAD or TEMP."),
+                              QStringLiteral("crop, batch, dates: ET method TR21, RAD or TEMP."),
                               QStringLiteral("METHOD")};
     QCommandLineOption plant{QStringLiteral("plant"),
                              QStringLiteral("crop: planting date M/D (e.g. 5/1)."),
@@ -107,10 +116,11 @@ struct Parsed {
         parser.setApplicationDescription(QString::fromLatin1(kDescription));
         parser.addHelpOption();
         parser.addPositionalArgument(QStringLiteral("command"),
-                                     QStringLiteral("job, crop or batch"));
+                                     QStringLiteral("job, crop, batch or dates"));
         parser.addOptions({db, format, publishedWind, station, stations, crop, crops, method, plant,
                            harvest, netIrr, carryBeg, carryEnd, soil, irrigation, stress, cuttings,
                            firstCut, lastCut});
+        parser.addOptions(datesOptions());
     }
 };
 
@@ -210,10 +220,11 @@ int run(QCoreApplication& app) {
     const QStringList args = p.parser.positionalArguments();
     const QString command = args.value(0);
     if (command != QStringLiteral("job") && command != QStringLiteral("crop") &&
-        command != QStringLiteral("batch"))
-        badInput(command.isEmpty()
-                     ? QStringLiteral("no command given (job, crop or batch; see --help)")
-                     : QStringLiteral("unknown command '%1' (job, crop or batch)").arg(command));
+        command != QStringLiteral("batch") && command != QStringLiteral("dates"))
+        badInput(
+            command.isEmpty()
+                ? QStringLiteral("no command given (job, crop, batch or dates; see --help)")
+                : QStringLiteral("unknown command '%1' (job, crop, batch or dates)").arg(command));
     if (command == QStringLiteral("job") && args.size() != 2)
         badInput(QStringLiteral("job needs one job name"));
     if (command != QStringLiteral("job") && args.size() != 1)
@@ -244,6 +255,8 @@ int run(QCoreApplication& app) {
         out << formatJob(
             runCrop(options, p.parser.value(p.station), p.parser.value(p.crop), overrides),
             options.format);
+    else if (command == QStringLiteral("dates"))
+        out << formatDates(runDates(options, p.parser), options.format);
     else
         runBatch(options, listOption(p, p.stations), listOption(p, p.crops), out, err);
     return 0;

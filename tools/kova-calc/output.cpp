@@ -13,6 +13,8 @@ namespace {
 const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
+} // namespace
+
 QString jsonString(const QString& s) {
     QString out = QStringLiteral("\"");
     for (const QChar c : s) {
@@ -38,6 +40,8 @@ QString jsonString(const QString& s) {
     }
     return out + QLatin1Char('"');
 }
+
+namespace {
 
 QString jsonArray(const Monthly& series) {
     QStringList values;

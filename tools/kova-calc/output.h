@@ -30,6 +30,8 @@ QString formatJob(const JobResults& job, Format format);
 
 // Shortest text that reads back to the same double.
 QString number(double value);
+// A JSON string literal of `s`, quotes included.
+QString jsonString(const QString& s);
 
 struct BatchLine {
     QString station, crop, etMethod;
