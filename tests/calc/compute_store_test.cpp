@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using namespace kova::calc;
 using kova::store::Table;
 using kova::test::TempDatabase;
@@ -179,6 +181,23 @@ TEST_F(StoreTest, EmptyCurveIndexBuildsNoCurveAndHayIsTheRowsOwn) {
     EXPECT_FALSE(wk.asBool(QStringLiteral("Hay")));
     EXPECT_EQ(calc.kova.ETTotal, 0.0);
     EXPECT_EQ(rowCount(QStringLiteral("ETKc")), 0);
+}
+
+TEST_F(StoreTest, FullYearBasalSeasonIsWrittenOneRowPerDay) {
+    loadSample();
+    ASSERT_TRUE(moveToCrop(QStringLiteral("Corn (grain)"))); // basal annual curve
+    for (const auto& [plantMo, plantDay, harvestMo, harvestDay] :
+         {std::array{3, 12, 3, 11}, std::array{12, 31, 12, 30}}) {
+        ASSERT_TRUE(wk.edit());
+        wk.setValue(QStringLiteral("Plant Mo"), plantMo);
+        wk.setValue(QStringLiteral("Plant Day"), plantDay);
+        wk.setValue(QStringLiteral("Harvest Mo"), harvestMo);
+        wk.setValue(QStringLiteral("Harvest Day"), harvestDay);
+        ASSERT_TRUE(wk.post());
+        ASSERT_TRUE(calc.Compute(wk)) << calc.errorString().toStdString();
+        EXPECT_EQ(rowCount(QStringLiteral("ETKc")), 365);
+        EXPECT_GT(wk.asFloat(QStringLiteral("IR Season")), 0.0);
+    }
 }
 
 TEST_F(StoreTest, BatchPathAgreesWithCompute) {
