@@ -1,6 +1,7 @@
 #include "compute.h"
 
 #include "computecore.h"
+#include "cropcolumns.h"
 #include "rowreaders.h"
 
 #include "store/database.h"

@@ -1,6 +1,7 @@
 #include "computecore.h"
 
 #include "calendar.h"
+#include "cropcolumns.h"
 #include "curves.h"
 #include "etmethods.h"
 #include "numeric.h"
@@ -20,37 +21,21 @@ const QString kNotANumber = QStringLiteral("A result that was not a finite numbe
 
 void readCropInputs(const WorkingCrop& c, TKova& k) {
     // Months outside 1..12 would index outside the monthly series: take the nearest month.
-    k.PlantMo = clampMonth(c.PlantMo);
-    k.PlantDay = c.PlantDay;
-    k.HarvestMo = clampMonth(c.HarvestMo);
-    k.HarvestDay = c.HarvestDay;
+    k.PlantMo = clampMonth(c.PlantMo.value_or(0));
+    k.PlantDay = c.PlantDay.value_or(0);
+    k.HarvestMo = clampMonth(c.HarvestMo.value_or(0));
+    k.HarvestDay = c.HarvestDay.value_or(0);
 }
 
 void readCropMembers(const WorkingCrop& c, TKova& k) {
-    k.CurveType = c.CropCurveType;
-    k.Soil = c.Soil;
-    k.BegDateText = c.BegDat;
-    k.EndDateText = c.EndDat;
-    k.Cut1Mo = c.Cut1Mo;
-    k.Cut1Day = c.Cut1Day;
-    k.CutEndMo = c.CutEndMo;
-    k.CutEndDay = c.CutEndDay;
-    k.Cut1Text = QStringLiteral("%1/%2").arg(c.Cut1Mo).arg(c.Cut1Day);
-    k.CutEndText = QStringLiteral("%1/%2").arg(c.CutEndMo).arg(c.CutEndDay);
+    copyCropMembers(c, k);
+    k.Cut1Mo = c.Cut1Mo.value_or(0);
+    k.Cut1Day = c.Cut1Day.value_or(0);
+    k.CutEndMo = c.CutEndMo.value_or(0);
+    k.CutEndDay = c.CutEndDay.value_or(0);
+    k.Cut1Text = monthDayText(k.Cut1Mo, k.Cut1Day);
+    k.CutEndText = monthDayText(k.CutEndMo, k.CutEndDay);
     k.CurveIndex = c.CurveIndex.value_or(-1);
-    k.Cuttings = c.Cuttings;
-    k.NetIrr = c.NetIrr;
-    k.CarryBeg = c.CarryBeg;
-    k.CarryEnd = c.CarryEnd;
-    k.DaysWetDeveloped = c.DaysWetDeveloped;
-    k.DaysWetMature = c.DaysWetMature;
-    k.StressFactor = c.StressFactor;
-    k.Sensitive = c.Sensitive;
-    k.ASW = c.ASW;
-    k.FractionWetted = c.FractionWetted;
-    k.IrrigationType = c.IrrigationType;
-    // The row's own mark, so a previous crop's hay flag never carries over to this one.
-    k.Hay = c.Hay;
 }
 
 void clearResults(TKova& k) {
@@ -239,7 +224,6 @@ void computeCrop(const ComputeInputs& in, const ReferenceTables& ref, TKova& k, 
     const ChanceRatios ratios = chanceRatios(ref, k.AnnualPrecip);
     k.EPFactor50 = ratios.EPFactor50;
     k.EPFactor80 = ratios.EPFactor80;
-    k.ETIndex = in.crop.ETIndex;
     clearResults(k);
     curve.Days.clear();
     curve.DailyKc.fill(0.0);

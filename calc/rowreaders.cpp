@@ -51,39 +51,6 @@ WhrSite whrFrom(const Record& r) {
     return w;
 }
 
-WorkingCrop workingCropFrom(const Record& r) {
-    WorkingCrop c;
-    c.CropName = r.asString(QStringLiteral("Crop Name"));
-    c.CurveIndex = optionalInt(r, QStringLiteral("Curve Index"));
-    c.CurveName = r.asString(QStringLiteral("Curve Name"));
-    c.CropCurveType = r.asString(QStringLiteral("Crop Curve Type"));
-    c.PlantMo = r.asInt(QStringLiteral("Plant Mo"));
-    c.PlantDay = r.asInt(QStringLiteral("Plant Day"));
-    c.HarvestMo = r.asInt(QStringLiteral("Harvest Mo"));
-    c.HarvestDay = r.asInt(QStringLiteral("Harvest Day"));
-    c.Cuttings = r.asInt(QStringLiteral("Cuttings"));
-    c.Cut1Mo = r.asInt(QStringLiteral("Cut1Mo"));
-    c.Cut1Day = r.asInt(QStringLiteral("Cut1Day"));
-    c.CutEndMo = r.asInt(QStringLiteral("CutEndMo"));
-    c.CutEndDay = r.asInt(QStringLiteral("CutEndDay"));
-    c.NetIrr = r.asFloat(QStringLiteral("Net Irr"));
-    c.CarryBeg = r.asFloat(QStringLiteral("Carry Beg"));
-    c.CarryEnd = r.asFloat(QStringLiteral("Carry End"));
-    c.Soil = r.asString(QStringLiteral("Soil"));
-    c.DaysWetDeveloped = r.asInt(QStringLiteral("Dys Wet Developed"));
-    c.DaysWetMature = r.asInt(QStringLiteral("Dys Wet Mature"));
-    c.StressFactor = r.asFloat(QStringLiteral("Stress Factor"));
-    c.FractionWetted = r.asFloat(QStringLiteral("Fraction Wetted"));
-    c.IrrigationType = r.asString(QStringLiteral("Irrigation Type"));
-    c.Sensitive = r.asBool(QStringLiteral("Sensitive"));
-    c.ASW = r.asFloat(QStringLiteral("ASW"));
-    c.BegDat = r.asString(QStringLiteral("Beg Dat"));
-    c.EndDat = r.asString(QStringLiteral("End Dat"));
-    c.Hay = r.asBool(QStringLiteral("Hay"));
-    c.ETIndex = r.asInt(QStringLiteral("ET Index"));
-    return c;
-}
-
 SystemSettings settingsFrom(const Record& r) {
     SystemSettings s;
     s.ElevationCorrection = r.asBool(QStringLiteral("Elevation Correction"));

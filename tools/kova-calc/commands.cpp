@@ -2,6 +2,7 @@
 
 #include "calc/compute.h"
 #include "calc/computecore.h"
+#include "calc/cropcolumns.h"
 #include "calc/jobload.h"
 #include "calc/newcrop.h"
 #include "calc/precipitation.h"
@@ -70,47 +71,36 @@ store::Record firstRow(const QString& alias, const QString& name) {
     return t.isEmpty() ? store::Record(&t.def()) : t.record();
 }
 
-void setOrFail(Table& t, const QString& field, const QVariant& value) {
-    if (!t.setValue(field, value))
-        failed(t.errorString());
-}
-
-QString dateText(int month, int day) {
-    return QStringLiteral("%1/%2").arg(month).arg(day);
-}
-
+// The overrides as the crop parameters dialog would leave them in the row.
 void applyOverrides(Table& wk, const CropOverrides& o) {
-    auto setDate = [&](const std::optional<calc::MonthDay>& date, const char* mo, const char* dy) {
+    calc::WorkingCrop w = calc::workingCropFrom(wk.record());
+    auto setDate = [](const std::optional<calc::MonthDay>& date, std::optional<int>& month,
+                      std::optional<int>& day) {
         if (date) {
-            setOrFail(wk, QString::fromLatin1(mo), date->month);
-            setOrFail(wk, QString::fromLatin1(dy), date->day);
+            month = date->month;
+            day = date->day;
         }
     };
-    setDate(o.plant, "Plant Mo", "Plant Day");
-    setDate(o.harvest, "Harvest Mo", "Harvest Day");
-    setDate(o.firstCut, "Cut1Mo", "Cut1Day");
-    setDate(o.lastCut, "CutEndMo", "CutEndDay");
-    auto setNumber = [&](const auto& value, const char* field) {
-        if (value)
-            setOrFail(wk, QString::fromLatin1(field), *value);
-    };
-    setNumber(o.netIrr, "Net Irr");
-    setNumber(o.carryBeg, "Carry Beg");
-    setNumber(o.carryEnd, "Carry End");
-    setNumber(o.stress, "Stress Factor");
-    setNumber(o.cuttings, "Cuttings");
-    setNumber(o.soil, "Soil");
+    setDate(o.plant, w.PlantMo, w.PlantDay);
+    setDate(o.harvest, w.HarvestMo, w.HarvestDay);
+    setDate(o.firstCut, w.Cut1Mo, w.Cut1Day);
+    setDate(o.lastCut, w.CutEndMo, w.CutEndDay);
+    w.NetIrr = o.netIrr.value_or(w.NetIrr);
+    w.CarryBeg = o.carryBeg.value_or(w.CarryBeg);
+    w.CarryEnd = o.carryEnd.value_or(w.CarryEnd);
+    w.StressFactor = o.stress.value_or(w.StressFactor);
+    w.Cuttings = o.cuttings.value_or(w.Cuttings);
+    w.Soil = o.soil.value_or(w.Soil);
     if (o.irrigation) {
-        setOrFail(wk, QStringLiteral("Irrigation Type"), *o.irrigation);
-        setOrFail(wk, QStringLiteral("Fraction Wetted"), calc::fractionWettedFor(*o.irrigation));
+        w.IrrigationType = *o.irrigation;
+        w.FractionWetted = calc::fractionWettedFor(*o.irrigation);
     }
     // As the crop parameters dialog writes them when it closes.
-    setOrFail(
-        wk, QStringLiteral("Beg Dat"),
-        dateText(wk.asInt(QStringLiteral("Plant Mo")), wk.asInt(QStringLiteral("Plant Day"))));
-    setOrFail(
-        wk, QStringLiteral("End Dat"),
-        dateText(wk.asInt(QStringLiteral("Harvest Mo")), wk.asInt(QStringLiteral("Harvest Day"))));
+    w.BegDat = calc::monthDayText(w.PlantMo.value_or(0), w.PlantDay.value_or(0));
+    w.EndDat = calc::monthDayText(w.HarvestMo.value_or(0), w.HarvestDay.value_or(0));
+    QString error;
+    if (!calc::writeWorkingCrop(w, wk, &error))
+        failed(error);
 }
 
 } // namespace
