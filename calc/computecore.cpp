@@ -7,6 +7,9 @@
 #include "numeric.h"
 #include "precipitation.h"
 
+#include "store/fieldnames.h"
+
+#include <QLocale>
 #include <algorithm>
 
 namespace kova::calc {
@@ -19,20 +22,43 @@ size_t ix(int m) {
 
 const QString kNotANumber = QStringLiteral("A result that was not a finite number was set to 0.");
 
-void readCropInputs(const WorkingCrop& c, TKova& k) {
-    // Months outside 1..12 would index outside the monthly series: take the nearest month.
-    k.PlantMo = clampMonth(c.PlantMo.value_or(0));
-    k.PlantDay = c.PlantDay.value_or(0);
-    k.HarvestMo = clampMonth(c.HarvestMo.value_or(0));
-    k.HarvestDay = c.HarvestDay.value_or(0);
+const QString kWorkingCropTable = QStringLiteral("KovaWkCrop");
+
+// A date of the crop as the computation uses it: an empty or impossible month becomes the
+// nearest month (an empty one January), the day the nearest day of that month.
+MonthDay checkedDate(const std::optional<int>& month, const std::optional<int>& day,
+                     const char* monthField, const char* dayField, const QString& cropName,
+                     ReplacedInputs& replaced) {
+    auto note = [&](const char* field, const std::optional<int>& stored, const QString& why,
+                    int used) {
+        replaced.add(
+            {kWorkingCropTable, cropName, QString::fromLatin1(field), 0,
+             stored ? QStringLiteral("%1 %2").arg(*stored).arg(why) : QStringLiteral("empty"),
+             QString::number(used), true});
+    };
+    const int m = clampMonth(month.value_or(1));
+    if (month != m)
+        note(monthField, month, QStringLiteral("is not a month"), m);
+    const int d = std::clamp(day.value_or(1), 1, monthLength(m));
+    if (day != d)
+        note(dayField, day, QStringLiteral("is not a day of %1").arg(QLocale::c().monthName(m)), d);
+    return {m, d};
 }
 
-void readCropMembers(const WorkingCrop& c, TKova& k) {
+MonthDay uncheckedDate(const std::optional<int>& month, const std::optional<int>& day) {
+    return {month.value_or(0), day.value_or(0)};
+}
+
+void readCropMembers(const WorkingCrop& c, const CropDates& dates, TKova& k) {
     copyCropMembers(c, k);
-    k.Cut1Mo = c.Cut1Mo.value_or(0);
-    k.Cut1Day = c.Cut1Day.value_or(0);
-    k.CutEndMo = c.CutEndMo.value_or(0);
-    k.CutEndDay = c.CutEndDay.value_or(0);
+    k.PlantMo = dates.plant.month;
+    k.PlantDay = dates.plant.day;
+    k.HarvestMo = dates.harvest.month;
+    k.HarvestDay = dates.harvest.day;
+    k.Cut1Mo = dates.firstCut.month;
+    k.Cut1Day = dates.firstCut.day;
+    k.CutEndMo = dates.lastCut.month;
+    k.CutEndDay = dates.lastCut.day;
     k.Cut1Text = monthDayText(k.Cut1Mo, k.Cut1Day);
     k.CutEndText = monthDayText(k.CutEndMo, k.CutEndDay);
     k.CurveIndex = c.CurveIndex.value_or(-1);
@@ -216,14 +242,87 @@ double daytimeWind(double U, double R, WindForm form) {
     return ratioOrZero(U * R, 12.0 * (1.0 + R));
 }
 
-void computeCrop(const ComputeInputs& in, const ReferenceTables& ref, TKova& k, TCropCurve& curve,
-                 CalcMessages& messages) {
-    readCropInputs(in.crop, k);
+CropDates cropDates(const ComputeInputs& in, ReplacedInputs& replaced) {
+    const WorkingCrop& c = in.crop;
+    CropDates dates;
+    dates.plant = checkedDate(c.PlantMo, c.PlantDay, "Plant Mo", "Plant Day", c.CropName, replaced);
+    dates.harvest =
+        checkedDate(c.HarvestMo, c.HarvestDay, "Harvest Mo", "Harvest Day", c.CropName, replaced);
+    const auto* grass = std::get_if<GrassCurve>(&in.curve);
+    const bool cutForHay = grass && grass->Hay;
+    dates.firstCut =
+        cutForHay ? checkedDate(c.Cut1Mo, c.Cut1Day, "Cut1Mo", "Cut1Day", c.CropName, replaced)
+                  : uncheckedDate(c.Cut1Mo, c.Cut1Day);
+    dates.lastCut = cutForHay && c.Cuttings > 1 ? checkedDate(c.CutEndMo, c.CutEndDay, "CutEndMo",
+                                                              "CutEndDay", c.CropName, replaced)
+                                                : uncheckedDate(c.CutEndMo, c.CutEndDay);
+    return dates;
+}
+
+namespace {
+
+const QString kClimateTable = QStringLiteral("Climate");
+const QString kWeatherTable = QStringLiteral("ClimWHR");
+
+void noteEmptyMonths(const QString& table, const QString& row, const char* prefix,
+                     const MonthMask& empty, const MonthFlags& months, ReplacedInputs& replaced) {
+    for (int m = 1; m <= 12; ++m)
+        if (empty[ix(m)] && months[ix(m)])
+            replaced.addEmpty(table, row, store::monthField(QString::fromLatin1(prefix), m), m);
+}
+
+// Every month of 'T' and 'P' fills the station members; latitude and elevation count where
+// the method uses them.
+void noteStationGaps(const ComputeInputs& in, int method, ReplacedInputs& replaced) {
+    const StationClimate& st = in.station;
+    MonthFlags everyMonth;
+    everyMonth.fill(true);
+    noteEmptyMonths(kClimateTable, st.StationName, "T", st.empty.T, everyMonth, replaced);
+    noteEmptyMonths(kClimateTable, st.StationName, "P", st.empty.P, everyMonth, replaced);
+    if (st.empty.Latitude && method != kETRadiation)
+        replaced.addEmpty(kClimateTable, st.StationName, QStringLiteral("Latitude"));
+    if (st.empty.Elevation && (method != kETTR21 || in.settings.ElevationCorrection))
+        replaced.addEmpty(kClimateTable, st.StationName, QStringLiteral("Elevation"));
+}
+
+// The weather values of the method in the months of the season.
+void noteWeatherGaps(const ComputeInputs& in, int method, const MonthFlags& season,
+                     ReplacedInputs& replaced) {
+    const WhrSite& w = in.whr;
+    auto note = [&](const char* prefix, const MonthMask& empty) {
+        noteEmptyMonths(kWeatherTable, w.Location, prefix, empty, season, replaced);
+    };
+    if (method == kETRadiation) {
+        note("RS", w.empty.RS);
+        note("RHa", w.empty.RHa);
+    } else if (method == kETTemperature) {
+        note("RHmin", w.empty.RHmin);
+        note("NR", w.empty.NR);
+    } else {
+        return;
+    }
+    note("U", w.empty.U);
+    note("W/R", w.empty.WR);
+}
+
+} // namespace
+
+std::vector<ReplacedInput> computeCrop(const ComputeInputs& in, const ReferenceTables& ref,
+                                       TKova& k, TCropCurve& curve, CalcMessages& messages) {
+    ReplacedInputs replaced;
+    readCropMembers(in.crop, cropDates(in, replaced), k);
     k.InSeason = seasonMonths(k.PlantMo, k.HarvestMo);
-    readCropMembers(in.crop, k);
     const ChanceRatios ratios = chanceRatios(ref, k.AnnualPrecip);
     k.EPFactor50 = ratios.EPFactor50;
     k.EPFactor80 = ratios.EPFactor80;
+    if (ratios.fromEmptyTable)
+        replaced.add(
+            {QStringLiteral("PcpChance"),
+             {},
+             {},
+             0,
+             QStringLiteral("the table is empty"),
+             QStringLiteral("the ratios %1 and %2").arg(ratios.EPFactor50).arg(ratios.EPFactor80)});
     clearResults(k);
     curve.Days.clear();
     curve.DailyKc.fill(0.0);
@@ -231,9 +330,12 @@ void computeCrop(const ComputeInputs& in, const ReferenceTables& ref, TKova& k, 
     if (buildCurve(CurveContext{k, curve, ref, messages}, in.curve) == kBuilderFailed)
         k.Kc.fill(0.0);
 
-    computeReferenceET(ReferenceET(in, ref, k, messages), k);
+    const ReferenceET et(in, ref, k, messages);
+    computeReferenceET(et, k);
 
     k.InSeason = seasonMonths(k.PlantMo, k.HarvestMo);
+    noteStationGaps(in, et.method(), replaced);
+    noteWeatherGaps(in, et.method(), k.InSeason, replaced);
     CarryOverBalances balances = CarryOverBalances::start(k.CarryBeg, k.CarryEnd);
     for (int i = 0; i < 12; ++i)
         computeMonth(k, (k.PlantMo - 1 + i) % 12 + 1, in.settings.PeakETMethod, balances);
@@ -244,6 +346,9 @@ void computeCrop(const ComputeInputs& in, const ReferenceTables& ref, TKova& k, 
     k.NI50Total = sum(k.NI50);
     k.NI80Total = sum(k.NI80);
     guardResults(k, messages);
+    if (!replaced.empty())
+        messages.show(MessageKind::Warning, replaced.warning(in.crop.CropName));
+    return replaced.items();
 }
 
 } // namespace kova::calc

@@ -6,10 +6,14 @@
 
 #include <QString>
 #include <array>
+#include <bitset>
 #include <optional>
 #include <variant>
 
 namespace kova::calc {
+
+// Month m of a monthly series is bit m (bit 0 unused).
+using MonthMask = std::bitset<13>;
 
 // The station row of Climate.DB as the calculation uses it.
 struct StationClimate {
@@ -22,12 +26,19 @@ struct StationClimate {
     double Elevation = 0;
     Monthly T{};
     Monthly P{};
+    struct { // fields that were empty in the row and read as 0
+        MonthMask T, P;
+        bool Latitude = false, Elevation = false;
+    } empty;
 };
 
 // The wind, humidity and radiation row of ClimWHR.DB.
 struct WhrSite {
     QString Location;
     Monthly RHa{}, RHmin{}, U{}, WR{}, RS{}, NR{};
+    struct { // months that were empty in the row and read as 0
+        MonthMask RHa, RHmin, U, WR, RS, NR;
+    } empty;
 };
 
 // One working crop row (KovaWkCrop): the crop's inputs as the job holds them. Its columns are

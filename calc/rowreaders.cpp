@@ -10,10 +10,13 @@ using store::Record;
 
 namespace {
 
-Monthly series(const Record& r, const QString& prefix) {
+Monthly series(const Record& r, const QString& prefix, MonthMask* empty) {
     Monthly out{};
-    for (int m = 1; m <= 12; ++m)
-        out[static_cast<size_t>(m)] = r.asFloat(monthField(prefix, m));
+    for (int m = 1; m <= 12; ++m) {
+        const QVariant v = r.value(monthField(prefix, m));
+        out[static_cast<size_t>(m)] = v.toDouble();
+        empty->set(static_cast<size_t>(m), v.isNull());
+    }
     return out;
 }
 
@@ -32,22 +35,24 @@ StationClimate stationFrom(const Record& r) {
     s.County = r.asString(QStringLiteral("County"));
     s.WHRLocation = r.asString(QStringLiteral("WHR Location"));
     s.Latitude = r.asFloat(QStringLiteral("Latitude"));
+    s.empty.Latitude = r.isNull(QStringLiteral("Latitude"));
     s.Longitude = r.asFloat(QStringLiteral("Longitude"));
     s.Elevation = r.asFloat(QStringLiteral("Elevation"));
-    s.T = series(r, QStringLiteral("T"));
-    s.P = series(r, QStringLiteral("P"));
+    s.empty.Elevation = r.isNull(QStringLiteral("Elevation"));
+    s.T = series(r, QStringLiteral("T"), &s.empty.T);
+    s.P = series(r, QStringLiteral("P"), &s.empty.P);
     return s;
 }
 
 WhrSite whrFrom(const Record& r) {
     WhrSite w;
     w.Location = r.asString(QStringLiteral("WHR Location"));
-    w.RHa = series(r, QStringLiteral("RHa"));
-    w.RHmin = series(r, QStringLiteral("RHmin"));
-    w.U = series(r, QStringLiteral("U"));
-    w.WR = series(r, QStringLiteral("W/R"));
-    w.RS = series(r, QStringLiteral("RS"));
-    w.NR = series(r, QStringLiteral("NR"));
+    w.RHa = series(r, QStringLiteral("RHa"), &w.empty.RHa);
+    w.RHmin = series(r, QStringLiteral("RHmin"), &w.empty.RHmin);
+    w.U = series(r, QStringLiteral("U"), &w.empty.U);
+    w.WR = series(r, QStringLiteral("W/R"), &w.empty.WR);
+    w.RS = series(r, QStringLiteral("RS"), &w.empty.RS);
+    w.NR = series(r, QStringLiteral("NR"), &w.empty.NR);
     return w;
 }
 

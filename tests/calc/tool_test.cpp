@@ -3,6 +3,8 @@
 
 #include "tempdatabase.h"
 
+#include "store/table.h"
+
 #include <QCryptographicHash>
 #include <QFile>
 #include <QJsonArray>
@@ -80,6 +82,43 @@ TEST_F(ToolTest, BadInputGivesOneLineAndStatusTwo) {
                                 false);
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_TRUE(missing.err.contains(QStringLiteral("does not exist")));
+}
+
+TEST_F(ToolTest, CropDatesOutOfRangeStopWithStatusTwo) {
+    {
+        kova::store::Table jobCrops(QStringLiteral("KovaJobCrop"));
+        ASSERT_TRUE(jobCrops.open());
+        for (jobCrops.first(); !jobCrops.eof(); jobCrops.next())
+            if (jobCrops.asString(QStringLiteral("Crop Name")) == QStringLiteral("Barley"))
+                break;
+        ASSERT_TRUE(jobCrops.edit());
+        jobCrops.setValue(QStringLiteral("Harv Mo"), 13);
+        ASSERT_TRUE(jobCrops.post());
+    }
+    expectBadInput({QStringLiteral("job"), QStringLiteral("Cheyenne sample job")},
+                   QStringLiteral("\"Barley\""));
+    {
+        kova::store::Table crops(QStringLiteral("KovaCrop"));
+        ASSERT_TRUE(crops.open());
+        for (crops.first(); !crops.eof(); crops.next())
+            if (crops.asString(QStringLiteral("Cop Name")) == QStringLiteral("Dry beans"))
+                break;
+        ASSERT_TRUE(crops.edit());
+        crops.setValue(QStringLiteral("Plant Day"), 99);
+        ASSERT_TRUE(crops.post());
+    }
+    expectBadInput({QStringLiteral("crop"), QStringLiteral("--station"), QStringLiteral("CHEYENNE"),
+                    QStringLiteral("--crop"), QStringLiteral("Dry beans")},
+                   QStringLiteral("'Plant Day': 99"));
+    expectBadInput(
+        {QStringLiteral("batch"), QStringLiteral("--crops"), QStringLiteral("Barley,Dry beans")},
+        QStringLiteral("\"Dry beans\""));
+    // A date given on the command line replaces the damaged one.
+    EXPECT_EQ(run({QStringLiteral("crop"), QStringLiteral("--station"), QStringLiteral("CHEYENNE"),
+                   QStringLiteral("--crop"), QStringLiteral("Dry beans"), QStringLiteral("--plant"),
+                   QStringLiteral("6/1")})
+                  .exitCode,
+              0);
 }
 
 TEST_F(ToolTest, JobAsJsonHasEveryCropWithTwelveMonthArraysAndExactNumbers) {

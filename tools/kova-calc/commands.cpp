@@ -43,6 +43,28 @@ void compute(Calculation& calc, Table& wkCrop) {
         failed(calc.errorString());
 }
 
+// A crop whose dates had to be replaced has no results worth printing: bad input. Fields are
+// named as `fieldName` gives them (the saved job's names for a job).
+template <class FieldName>
+void refuseReplacedDates(const std::vector<calc::ReplacedInput>& replaced, const QString& crop,
+                         FieldName fieldName) {
+    QStringList faults;
+    for (const calc::ReplacedInput& r : replaced)
+        if (r.cropDate)
+            faults << QStringLiteral("'%1': %2").arg(fieldName(r.field), r.problem);
+    if (!faults.isEmpty())
+        throw InputError{QStringLiteral("%1 has dates out of range (%2)")
+                             .arg(crop, faults.join(QStringLiteral("; ")))};
+}
+
+QString asIs(const QString& field) {
+    return field;
+}
+
+QString cropText(const QString& name) {
+    return QStringLiteral("crop \"%1\"").arg(name);
+}
+
 calc::StationClimate findStation(const QString& alias, const QString& name) {
     Table climate(QStringLiteral("Climate"), alias);
     climate.setIndexName(QStringLiteral("StaNameIndex"));
@@ -139,6 +161,10 @@ JobResults runJob(const Options& options, const QString& jobName) {
         one.setWindForm(options.wind);
         one.kova = calc.kova;
         compute(one, wk);
+        refuseReplacedDates(one.replacedInputs(),
+                            QStringLiteral("%1 of job \"%2\"")
+                                .arg(cropText(wk.asString(QStringLiteral("Crop Name"))), jobName),
+                            calc::savedFieldOf);
         job.crops.push_back(resultsOf(one, wk, messages));
     }
     return job;
@@ -173,6 +199,7 @@ JobResults runCrop(const Options& options, const QString& stationName, const QSt
     if (!wk.post())
         failed(wk.errorString());
     compute(calc, wk);
+    refuseReplacedDates(calc.replacedInputs(), cropText(cropName), asIs);
     return JobResults{
         kToolJobName, station.StationName, k.ETMethodText, {resultsOf(calc, wk, messages)}};
 }
@@ -209,6 +236,14 @@ void runBatch(const Options& options, const QStringList& stationNames, const QSt
                                  [&](const QString& n) { return data.findStation(n); });
     const auto crops = select(data.crops, cropNames, QStringLiteral("crop"),
                               [&](const QString& n) { return data.findCrop(n); });
+    for (const calc::CreatedCrop* crop : crops) {
+        MessageList unused;
+        calc::ReplacedInputs replaced;
+        calc::cropDates(
+            calc::stationCropInputs(data, calc::StationClimate{}, *crop, options.etIndex, unused),
+            replaced);
+        refuseReplacedDates(replaced.items(), cropText(crop->CopName), asIs);
+    }
     const qint64 total = static_cast<qint64>(stations.size() * crops.size());
     calc::TKova k;
     calc::TCropCurve curve;
