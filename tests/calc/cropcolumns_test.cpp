@@ -91,11 +91,16 @@ WorkingCrop distinctCrop() {
     return w;
 }
 
-TEST(CropColumns, ASavedCropReopensWithEveryColumnAsItWas) {
-    kova::test::TempDatabase db(kova::test::TempDatabase::Contents::EmptySchema);
-    Table wk(QStringLiteral("KovaWkCrop"));
-    Table saved(QStringLiteral("KovaJobCrop"));
-    ASSERT_TRUE(wk.open() && saved.open());
+class SaveAndReopen : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(wk.open() && saved.open()); }
+
+    kova::test::TempDatabase db{kova::test::TempDatabase::Contents::EmptySchema};
+    Table wk{QStringLiteral("KovaWkCrop")};
+    Table saved{QStringLiteral("KovaJobCrop")};
+};
+
+TEST_F(SaveAndReopen, ASavedCropReopensWithEveryColumnAsItWas) {
     WorkingCrop crop = distinctCrop();
     crop.BegDat = monthDayText(*crop.PlantMo, *crop.PlantDay);
     crop.EndDat = monthDayText(*crop.HarvestMo, *crop.HarvestDay);
@@ -125,11 +130,7 @@ TEST(CropColumns, ASavedCropReopensWithEveryColumnAsItWas) {
                    c.member);
 }
 
-TEST(CropColumns, AnEmptyCurveIndexStaysEmptyThroughSaveAndReopen) {
-    kova::test::TempDatabase db(kova::test::TempDatabase::Contents::EmptySchema);
-    Table wk(QStringLiteral("KovaWkCrop"));
-    Table saved(QStringLiteral("KovaJobCrop"));
-    ASSERT_TRUE(wk.open() && saved.open());
+TEST_F(SaveAndReopen, AnEmptyCurveIndexStaysEmpty) {
     WorkingCrop crop = distinctCrop();
     crop.CurveIndex.reset();
     crop.HarvestDay.reset();

@@ -52,6 +52,17 @@ protected:
         EXPECT_FALSE(r.err.contains(QStringLiteral("/kova-calc-"))) << r.err.toStdString();
         EXPECT_FALSE(r.err.contains(QStringLiteral("KovaCalcPrivate"))) << r.err.toStdString();
     }
+    // Sets one field of the row whose `keyField` is `key`, in the user's database.
+    void setField(const QString& table, const QString& keyField, const QString& key,
+                  const QString& field, const QVariant& value) {
+        kova::store::Table t(table);
+        ASSERT_TRUE(t.open());
+        for (t.first(); !t.eof() && t.asString(keyField) != key; t.next()) {
+        }
+        ASSERT_TRUE(t.edit());
+        ASSERT_TRUE(t.setValue(field, value));
+        ASSERT_TRUE(t.post()) << t.errorString().toStdString();
+    }
     QStringList cropWith(const QString& option, const QString& value) {
         return {QStringLiteral("crop"),
                 QStringLiteral("--station"),
@@ -99,28 +110,12 @@ TEST_F(ToolTest, BadInputGivesOneLineAndStatusTwo) {
 }
 
 TEST_F(ToolTest, CropDatesOutOfRangeStopWithStatusTwo) {
-    {
-        kova::store::Table jobCrops(QStringLiteral("KovaJobCrop"));
-        ASSERT_TRUE(jobCrops.open());
-        for (jobCrops.first(); !jobCrops.eof(); jobCrops.next())
-            if (jobCrops.asString(QStringLiteral("Crop Name")) == QStringLiteral("Barley"))
-                break;
-        ASSERT_TRUE(jobCrops.edit());
-        jobCrops.setValue(QStringLiteral("Harv Mo"), 13);
-        ASSERT_TRUE(jobCrops.post());
-    }
+    setField(QStringLiteral("KovaJobCrop"), QStringLiteral("Crop Name"), QStringLiteral("Barley"),
+             QStringLiteral("Harv Mo"), 13);
     expectBadInput({QStringLiteral("job"), QStringLiteral("Cheyenne sample job")},
                    QStringLiteral("\"Barley\""));
-    {
-        kova::store::Table crops(QStringLiteral("KovaCrop"));
-        ASSERT_TRUE(crops.open());
-        for (crops.first(); !crops.eof(); crops.next())
-            if (crops.asString(QStringLiteral("Cop Name")) == QStringLiteral("Dry beans"))
-                break;
-        ASSERT_TRUE(crops.edit());
-        crops.setValue(QStringLiteral("Plant Day"), 99);
-        ASSERT_TRUE(crops.post());
-    }
+    setField(QStringLiteral("KovaCrop"), QStringLiteral("Cop Name"), QStringLiteral("Dry beans"),
+             QStringLiteral("Plant Day"), 99);
     expectBadInput({QStringLiteral("crop"), QStringLiteral("--station"), QStringLiteral("CHEYENNE"),
                     QStringLiteral("--crop"), QStringLiteral("Dry beans")},
                    QStringLiteral("'Plant Day': 99"));
