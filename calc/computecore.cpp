@@ -9,7 +9,6 @@
 
 #include "store/fieldnames.h"
 
-#include <QLocale>
 #include <algorithm>
 
 namespace kova::calc {
@@ -41,7 +40,7 @@ MonthDay checkedDate(const std::optional<int>& month, const std::optional<int>& 
         note(monthField, month, QStringLiteral("is not a month"), m);
     const int d = std::clamp(day.value_or(1), 1, monthLength(m));
     if (day != d)
-        note(dayField, day, QStringLiteral("is not a day of %1").arg(QLocale::c().monthName(m)), d);
+        note(dayField, day, QStringLiteral("is not a day of %1").arg(fullMonthName(m)), d);
     return {m, d};
 }
 

@@ -3,8 +3,19 @@
 #include <QLocale>
 #include <QStringList>
 #include <algorithm>
+#include <array>
 
 namespace kova::calc {
+
+const QString& fullMonthName(int month) {
+    static const std::array<QString, 12> names = [] {
+        std::array<QString, 12> out;
+        for (int m = 1; m <= 12; ++m)
+            out[static_cast<size_t>(m - 1)] = QLocale::c().monthName(m);
+        return out;
+    }();
+    return names[static_cast<size_t>(std::clamp(month, 1, 12) - 1)];
+}
 
 QString ReplacedInput::text() const {
     QString where = table;
@@ -13,7 +24,7 @@ QString ReplacedInput::text() const {
     if (!field.isEmpty())
         where += QStringLiteral(", '%1'").arg(field);
     if (month >= 1 && month <= 12)
-        where += QStringLiteral(" (%1)").arg(QLocale::c().monthName(month));
+        where += QStringLiteral(" (%1)").arg(fullMonthName(month));
     return QStringLiteral("%1: %2, %3 used instead.").arg(where, problem, used);
 }
 

@@ -8,6 +8,9 @@
 
 namespace kova::calc {
 
+// "January" .. "December".
+const QString& fullMonthName(int month);
+
 struct ReplacedInput {
     QString table;         // "Climate"
     QString row;           // the row's name ("CHEYENNE"); empty for a whole table
