@@ -23,29 +23,29 @@ const QString kNotANumber = QStringLiteral("A result that was not a finite numbe
 
 const QString kWorkingCropTable = QStringLiteral("KovaWkCrop");
 
+using DatePart = std::optional<int> WorkingCrop::*;
+
 // A date of the crop as the computation uses it: an empty or impossible month becomes the
 // nearest month (an empty one January), the day the nearest day of that month.
-MonthDay checkedDate(const std::optional<int>& month, const std::optional<int>& day,
-                     const char* monthField, const char* dayField, const QString& cropName,
-                     ReplacedInputs& replaced) {
-    auto note = [&](const char* field, const std::optional<int>& stored, const QString& why,
-                    int used) {
+MonthDay checkedDate(const WorkingCrop& c, DatePart month, DatePart day, ReplacedInputs& replaced) {
+    auto note = [&](DatePart part, const QString& why, int used) {
+        const std::optional<int>& stored = c.*part;
         replaced.add(
-            {kWorkingCropTable, cropName, QString::fromLatin1(field), 0,
+            {kWorkingCropTable, c.CropName, workingFieldOf(part), 0,
              stored ? QStringLiteral("%1 %2").arg(*stored).arg(why) : QStringLiteral("empty"),
              QString::number(used), true});
     };
-    const int m = clampMonth(month.value_or(1));
-    if (month != m)
-        note(monthField, month, QStringLiteral("is not a month"), m);
-    const int d = std::clamp(day.value_or(1), 1, monthLength(m));
-    if (day != d)
-        note(dayField, day, QStringLiteral("is not a day of %1").arg(fullMonthName(m)), d);
+    const int m = clampMonth((c.*month).value_or(1));
+    if (c.*month != m)
+        note(month, QStringLiteral("is not a month"), m);
+    const int d = std::clamp((c.*day).value_or(1), 1, monthLength(m));
+    if (c.*day != d)
+        note(day, QStringLiteral("is not a day of %1").arg(fullMonthName(m)), d);
     return {m, d};
 }
 
-MonthDay uncheckedDate(const std::optional<int>& month, const std::optional<int>& day) {
-    return {month.value_or(0), day.value_or(0)};
+MonthDay uncheckedDate(const WorkingCrop& c, DatePart month, DatePart day) {
+    return {(c.*month).value_or(0), (c.*day).value_or(0)};
 }
 
 void readCropMembers(const WorkingCrop& c, const CropDates& dates, TKova& k) {
@@ -242,19 +242,18 @@ double daytimeWind(double U, double R, WindForm form) {
 }
 
 CropDates cropDates(const ComputeInputs& in, ReplacedInputs& replaced) {
+    using W = WorkingCrop;
     const WorkingCrop& c = in.crop;
     CropDates dates;
-    dates.plant = checkedDate(c.PlantMo, c.PlantDay, "Plant Mo", "Plant Day", c.CropName, replaced);
-    dates.harvest =
-        checkedDate(c.HarvestMo, c.HarvestDay, "Harvest Mo", "Harvest Day", c.CropName, replaced);
+    dates.plant = checkedDate(c, &W::PlantMo, &W::PlantDay, replaced);
+    dates.harvest = checkedDate(c, &W::HarvestMo, &W::HarvestDay, replaced);
     const auto* grass = std::get_if<GrassCurve>(&in.curve);
     const bool cutForHay = grass && grass->Hay;
-    dates.firstCut =
-        cutForHay ? checkedDate(c.Cut1Mo, c.Cut1Day, "Cut1Mo", "Cut1Day", c.CropName, replaced)
-                  : uncheckedDate(c.Cut1Mo, c.Cut1Day);
-    dates.lastCut = cutForHay && c.Cuttings > 1 ? checkedDate(c.CutEndMo, c.CutEndDay, "CutEndMo",
-                                                              "CutEndDay", c.CropName, replaced)
-                                                : uncheckedDate(c.CutEndMo, c.CutEndDay);
+    dates.firstCut = cutForHay ? checkedDate(c, &W::Cut1Mo, &W::Cut1Day, replaced)
+                               : uncheckedDate(c, &W::Cut1Mo, &W::Cut1Day);
+    dates.lastCut = cutForHay && c.Cuttings > 1
+                        ? checkedDate(c, &W::CutEndMo, &W::CutEndDay, replaced)
+                        : uncheckedDate(c, &W::CutEndMo, &W::CutEndDay);
     return dates;
 }
 

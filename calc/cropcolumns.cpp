@@ -144,7 +144,7 @@ bool copyToSavedCrop(const Record& working, const QString& jobName, Table& saved
             !setOrFail(savedCrop, QString::fromLatin1(c.saved),
                        working.value(QString::fromLatin1(c.working)), error))
             return false;
-    return setOrFail(savedCrop, QStringLiteral("Job Name"), jobName, error);
+    return setOrFail(savedCrop, savedFieldOf(workingFieldOf(&W::JobName)), jobName, error);
 }
 
 bool copyToWorkingCrop(const Record& saved, int etIndex, Table& working, QString* error) {
@@ -153,14 +153,16 @@ bool copyToWorkingCrop(const Record& saved, int etIndex, Table& working, QString
             !setOrFail(working, QString::fromLatin1(c.working),
                        saved.value(QString::fromLatin1(c.saved)), error))
             return false;
-    const auto dateOf = [&](const char* month, const char* day) {
-        return monthDayText(saved.asInt(savedFieldOf(QString::fromLatin1(month))),
-                            saved.asInt(savedFieldOf(QString::fromLatin1(day))));
+    using Date = std::optional<int> WorkingCrop::*;
+    const auto dateOf = [&](Date month, Date day) {
+        return monthDayText(saved.asInt(savedFieldOf(workingFieldOf(month))),
+                            saved.asInt(savedFieldOf(workingFieldOf(day))));
     };
-    return setOrFail(working, QStringLiteral("Beg Dat"), dateOf("Plant Mo", "Plant Day"), error) &&
-           setOrFail(working, QStringLiteral("End Dat"), dateOf("Harvest Mo", "Harvest Day"),
+    return setOrFail(working, workingFieldOf(&W::BegDat), dateOf(&W::PlantMo, &W::PlantDay),
                      error) &&
-           setOrFail(working, QStringLiteral("ET Index"), etIndex, error);
+           setOrFail(working, workingFieldOf(&W::EndDat), dateOf(&W::HarvestMo, &W::HarvestDay),
+                     error) &&
+           setOrFail(working, workingFieldOf(&W::ETIndex), etIndex, error);
 }
 
 QString monthDayText(int month, int day) {

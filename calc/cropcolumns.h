@@ -46,6 +46,14 @@ struct CropColumn {
 
 const std::vector<CropColumn>& cropColumns();
 
+// The KovaWkCrop field of a WorkingCrop member ('Plant Mo' for &WorkingCrop::PlantMo).
+template <class T> QString workingFieldOf(T WorkingCrop::*member) {
+    for (const CropColumn& c : cropColumns())
+        if (const auto* m = std::get_if<CropMember<T>>(&c.member); m && m->crop == member)
+            return QString::fromLatin1(c.working);
+    return {};
+}
+
 // The KovaJobCrop field of a KovaWkCrop field ('Harvest Mo' -> 'Harv Mo'); empty when a saved
 // job does not keep it.
 QString savedFieldOf(const QString& workingField);

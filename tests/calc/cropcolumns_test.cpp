@@ -16,21 +16,15 @@ using kova::store::Table;
 
 namespace {
 
-template <class T> bool typeFits(FieldType type);
-template <> bool typeFits<QString>(FieldType type) {
-    return type == FieldType::String;
-}
-template <> bool typeFits<int>(FieldType type) {
-    return type == FieldType::Smallint || type == FieldType::AutoInc;
-}
-template <> bool typeFits<std::optional<int>>(FieldType type) {
-    return type == FieldType::Smallint;
-}
-template <> bool typeFits<double>(FieldType type) {
-    return type == FieldType::Float;
-}
-template <> bool typeFits<bool>(FieldType type) {
-    return type == FieldType::Boolean;
+template <class T> bool typeFits(FieldType type) {
+    if constexpr (std::is_same_v<T, QString>)
+        return type == FieldType::String;
+    else if constexpr (std::is_same_v<T, double>)
+        return type == FieldType::Float;
+    else if constexpr (std::is_same_v<T, bool>)
+        return type == FieldType::Boolean;
+    else // int, std::optional<int>
+        return type == FieldType::Smallint;
 }
 
 TEST(CropColumns, EveryColumnNamesFieldsOfItsTypeInBothTables) {
