@@ -1,6 +1,7 @@
 #include "compute.h"
 
 #include "computecore.h"
+#include "cropcolumns.h"
 #include "rowreaders.h"
 
 #include "store/database.h"
@@ -238,6 +239,7 @@ bool Calculation::writeBack(Table& wkCrop) {
 
 bool Calculation::Compute(Table& wkCrop) {
     error_.clear();
+    replaced_.clear();
     if (!wkCrop.isOpen() || wkCrop.isEmpty())
         return fail(QStringLiteral("There is no working crop to compute."));
     if (!wkCrop.post())
@@ -250,7 +252,7 @@ bool Calculation::Compute(Table& wkCrop) {
     ComputeInputs in;
     if (!readInputs(alias, wkCrop, &in))
         return false;
-    computeCrop(in, *ref, kova, curve, messages_);
+    replaced_ = computeCrop(in, *ref, kova, curve, messages_);
     return writeBack(wkCrop);
 }
 

@@ -6,11 +6,13 @@
 #include "inputs.h"
 #include "messages.h"
 #include "reference.h"
+#include "replacedinputs.h"
 #include "tkova.h"
 
 #include <QString>
 #include <map>
 #include <memory>
+#include <vector>
 
 namespace kova::store {
 class Database;
@@ -35,6 +37,8 @@ public:
     // reported through the messages and the calculation goes on.
     bool Compute(store::Table& wkCrop);
     QString errorString() const { return error_; }
+    // The inputs the last computation had to replace (named in its warning).
+    const std::vector<ReplacedInput>& replacedInputs() const { return replaced_; }
 
     // Wind form of the radiation and temperature methods (the programs keep Driver).
     void setWindForm(WindForm form) { wind_ = form; }
@@ -61,6 +65,7 @@ private:
     QString referenceFile_;
     ReferenceTables reference_;
     QString error_;
+    std::vector<ReplacedInput> replaced_;
     std::map<QString, std::unique_ptr<store::Table>> openTables_;
     QString tablesFile_;
     qint64 tablesVersion_ = -1;

@@ -1,10 +1,13 @@
 #include "computecore.h"
 
 #include "calendar.h"
+#include "cropcolumns.h"
 #include "curves.h"
 #include "etmethods.h"
 #include "numeric.h"
 #include "precipitation.h"
+
+#include "store/fieldnames.h"
 
 #include <algorithm>
 
@@ -18,39 +21,46 @@ size_t ix(int m) {
 
 const QString kNotANumber = QStringLiteral("A result that was not a finite number was set to 0.");
 
-void readCropInputs(const WorkingCrop& c, TKova& k) {
-    // Months outside 1..12 would index outside the monthly series: take the nearest month.
-    k.PlantMo = clampMonth(c.PlantMo);
-    k.PlantDay = c.PlantDay;
-    k.HarvestMo = clampMonth(c.HarvestMo);
-    k.HarvestDay = c.HarvestDay;
+const QString kWorkingCropTable = QStringLiteral("KovaWkCrop");
+
+using DatePart = std::optional<int> WorkingCrop::*;
+
+// A date of the crop as the computation uses it: an empty or impossible month becomes the
+// nearest month (an empty one January), the day the nearest day of that month.
+MonthDay checkedDate(const WorkingCrop& c, DatePart month, DatePart day, ReplacedInputs& replaced) {
+    auto note = [&](DatePart part, const QString& why, int used) {
+        const std::optional<int>& stored = c.*part;
+        replaced.add(
+            {kWorkingCropTable, c.CropName, workingFieldOf(part), 0,
+             stored ? QStringLiteral("%1 %2").arg(*stored).arg(why) : QStringLiteral("empty"),
+             QString::number(used), true});
+    };
+    const int m = clampMonth((c.*month).value_or(1));
+    if (c.*month != m)
+        note(month, QStringLiteral("is not a month"), m);
+    const int d = std::clamp((c.*day).value_or(1), 1, monthLength(m));
+    if (c.*day != d)
+        note(day, QStringLiteral("is not a day of %1").arg(fullMonthName(m)), d);
+    return {m, d};
 }
 
-void readCropMembers(const WorkingCrop& c, TKova& k) {
-    k.CurveType = c.CropCurveType;
-    k.Soil = c.Soil;
-    k.BegDateText = c.BegDat;
-    k.EndDateText = c.EndDat;
-    k.Cut1Mo = c.Cut1Mo;
-    k.Cut1Day = c.Cut1Day;
-    k.CutEndMo = c.CutEndMo;
-    k.CutEndDay = c.CutEndDay;
-    k.Cut1Text = QStringLiteral("%1/%2").arg(c.Cut1Mo).arg(c.Cut1Day);
-    k.CutEndText = QStringLiteral("%1/%2").arg(c.CutEndMo).arg(c.CutEndDay);
+MonthDay uncheckedDate(const WorkingCrop& c, DatePart month, DatePart day) {
+    return {(c.*month).value_or(0), (c.*day).value_or(0)};
+}
+
+void readCropMembers(const WorkingCrop& c, const CropDates& dates, TKova& k) {
+    copyCropMembers(c, k);
+    k.PlantMo = dates.plant.month;
+    k.PlantDay = dates.plant.day;
+    k.HarvestMo = dates.harvest.month;
+    k.HarvestDay = dates.harvest.day;
+    k.Cut1Mo = dates.firstCut.month;
+    k.Cut1Day = dates.firstCut.day;
+    k.CutEndMo = dates.lastCut.month;
+    k.CutEndDay = dates.lastCut.day;
+    k.Cut1Text = monthDayText(k.Cut1Mo, k.Cut1Day);
+    k.CutEndText = monthDayText(k.CutEndMo, k.CutEndDay);
     k.CurveIndex = c.CurveIndex.value_or(-1);
-    k.Cuttings = c.Cuttings;
-    k.NetIrr = c.NetIrr;
-    k.CarryBeg = c.CarryBeg;
-    k.CarryEnd = c.CarryEnd;
-    k.DaysWetDeveloped = c.DaysWetDeveloped;
-    k.DaysWetMature = c.DaysWetMature;
-    k.StressFactor = c.StressFactor;
-    k.Sensitive = c.Sensitive;
-    k.ASW = c.ASW;
-    k.FractionWetted = c.FractionWetted;
-    k.IrrigationType = c.IrrigationType;
-    // The row's own mark, so a previous crop's hay flag never carries over to this one.
-    k.Hay = c.Hay;
 }
 
 void clearResults(TKova& k) {
@@ -231,15 +241,86 @@ double daytimeWind(double U, double R, WindForm form) {
     return ratioOrZero(U * R, 12.0 * (1.0 + R));
 }
 
-void computeCrop(const ComputeInputs& in, const ReferenceTables& ref, TKova& k, TCropCurve& curve,
-                 CalcMessages& messages) {
-    readCropInputs(in.crop, k);
+CropDates cropDates(const ComputeInputs& in, ReplacedInputs& replaced) {
+    using W = WorkingCrop;
+    const WorkingCrop& c = in.crop;
+    CropDates dates;
+    dates.plant = checkedDate(c, &W::PlantMo, &W::PlantDay, replaced);
+    dates.harvest = checkedDate(c, &W::HarvestMo, &W::HarvestDay, replaced);
+    const auto* grass = std::get_if<GrassCurve>(&in.curve);
+    const bool cutForHay = grass && grass->Hay;
+    dates.firstCut = cutForHay ? checkedDate(c, &W::Cut1Mo, &W::Cut1Day, replaced)
+                               : uncheckedDate(c, &W::Cut1Mo, &W::Cut1Day);
+    dates.lastCut = cutForHay && c.Cuttings > 1
+                        ? checkedDate(c, &W::CutEndMo, &W::CutEndDay, replaced)
+                        : uncheckedDate(c, &W::CutEndMo, &W::CutEndDay);
+    return dates;
+}
+
+namespace {
+
+const QString kClimateTable = QStringLiteral("Climate");
+const QString kWeatherTable = QStringLiteral("ClimWHR");
+
+void noteEmptyMonths(const QString& table, const QString& row, const char* prefix,
+                     const MonthMask& empty, const MonthFlags& months, ReplacedInputs& replaced) {
+    for (int m = 1; m <= 12; ++m)
+        if (empty[ix(m)] && months[ix(m)])
+            replaced.addEmpty(table, row, store::monthField(QString::fromLatin1(prefix), m), m);
+}
+
+// Every month of 'T' and 'P' fills the station members; latitude and elevation count where
+// the method uses them.
+void noteStationGaps(const ComputeInputs& in, int method, ReplacedInputs& replaced) {
+    const StationClimate& st = in.station;
+    MonthFlags everyMonth;
+    everyMonth.fill(true);
+    noteEmptyMonths(kClimateTable, st.StationName, "T", st.empty.T, everyMonth, replaced);
+    noteEmptyMonths(kClimateTable, st.StationName, "P", st.empty.P, everyMonth, replaced);
+    if (st.empty.Latitude && method != kETRadiation)
+        replaced.addEmpty(kClimateTable, st.StationName, QStringLiteral("Latitude"));
+    if (st.empty.Elevation && (method != kETTR21 || in.settings.ElevationCorrection))
+        replaced.addEmpty(kClimateTable, st.StationName, QStringLiteral("Elevation"));
+}
+
+// The weather values of the method in the months of the season.
+void noteWeatherGaps(const ComputeInputs& in, int method, const MonthFlags& season,
+                     ReplacedInputs& replaced) {
+    const WhrSite& w = in.whr;
+    auto note = [&](const char* prefix, const MonthMask& empty) {
+        noteEmptyMonths(kWeatherTable, w.Location, prefix, empty, season, replaced);
+    };
+    if (method == kETRadiation) {
+        note("RS", w.empty.RS);
+        note("RHa", w.empty.RHa);
+    } else if (method == kETTemperature) {
+        note("RHmin", w.empty.RHmin);
+        note("NR", w.empty.NR);
+    } else {
+        return;
+    }
+    note("U", w.empty.U);
+    note("W/R", w.empty.WR);
+}
+
+} // namespace
+
+std::vector<ReplacedInput> computeCrop(const ComputeInputs& in, const ReferenceTables& ref,
+                                       TKova& k, TCropCurve& curve, CalcMessages& messages) {
+    ReplacedInputs replaced;
+    readCropMembers(in.crop, cropDates(in, replaced), k);
     k.InSeason = seasonMonths(k.PlantMo, k.HarvestMo);
-    readCropMembers(in.crop, k);
     const ChanceRatios ratios = chanceRatios(ref, k.AnnualPrecip);
     k.EPFactor50 = ratios.EPFactor50;
     k.EPFactor80 = ratios.EPFactor80;
-    k.ETIndex = in.crop.ETIndex;
+    if (ratios.fromEmptyTable)
+        replaced.add(
+            {QStringLiteral("PcpChance"),
+             {},
+             {},
+             0,
+             QStringLiteral("the table is empty"),
+             QStringLiteral("the ratios %1 and %2").arg(ratios.EPFactor50).arg(ratios.EPFactor80)});
     clearResults(k);
     curve.Days.clear();
     curve.DailyKc.fill(0.0);
@@ -247,9 +328,12 @@ void computeCrop(const ComputeInputs& in, const ReferenceTables& ref, TKova& k, 
     if (buildCurve(CurveContext{k, curve, ref, messages}, in.curve) == kBuilderFailed)
         k.Kc.fill(0.0);
 
-    computeReferenceET(ReferenceET(in, ref, k, messages), k);
+    const ReferenceET et(in, ref, k, messages);
+    computeReferenceET(et, k);
 
     k.InSeason = seasonMonths(k.PlantMo, k.HarvestMo);
+    noteStationGaps(in, et.method(), replaced);
+    noteWeatherGaps(in, et.method(), k.InSeason, replaced);
     CarryOverBalances balances = CarryOverBalances::start(k.CarryBeg, k.CarryEnd);
     for (int i = 0; i < 12; ++i)
         computeMonth(k, (k.PlantMo - 1 + i) % 12 + 1, in.settings.PeakETMethod, balances);
@@ -260,6 +344,9 @@ void computeCrop(const ComputeInputs& in, const ReferenceTables& ref, TKova& k, 
     k.NI50Total = sum(k.NI50);
     k.NI80Total = sum(k.NI80);
     guardResults(k, messages);
+    if (!replaced.empty())
+        messages.show(MessageKind::Warning, replaced.warning(in.crop.CropName));
+    return replaced.items();
 }
 
 } // namespace kova::calc

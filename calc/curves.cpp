@@ -160,8 +160,11 @@ int buildBasalAnnualCurve(const CurveContext& ctx, const BasalAnnualCurve& row) 
     const double Sl = ratioOrZero(row.Kcm - row.Kcp, L - T3 + 2);
     const double Kwd = wettedSoilFactor(ctx, k.DaysWetDeveloped);
     const double Kwm = wettedSoilFactor(ctx, k.DaysWetMature);
+    // A season that ends the day before it starts (a full year) would come back to its first
+    // day on walk L + 1 = 366: that day keeps its planting value and is written once.
+    const int walked = std::min(L + 1, kDaysInYear);
     double B = 0;
-    for (int i = 1; i <= L + 1; ++i) {
+    for (int i = 1; i <= walked; ++i) {
         double kcb = 0;
         double kc = 0;
         if (i <= T1) {

@@ -6,10 +6,14 @@
 
 #include <QString>
 #include <array>
+#include <bitset>
 #include <optional>
 #include <variant>
 
 namespace kova::calc {
+
+// Month m of a monthly series is bit m (bit 0 unused).
+using MonthMask = std::bitset<13>;
 
 // The station row of Climate.DB as the calculation uses it.
 struct StationClimate {
@@ -22,23 +26,34 @@ struct StationClimate {
     double Elevation = 0;
     Monthly T{};
     Monthly P{};
+    struct { // fields that were empty in the row and read as 0
+        MonthMask T, P;
+        bool Latitude = false, Elevation = false;
+    } empty;
 };
 
 // The wind, humidity and radiation row of ClimWHR.DB.
 struct WhrSite {
     QString Location;
     Monthly RHa{}, RHmin{}, U{}, WR{}, RS{}, NR{};
+    struct { // months that were empty in the row and read as 0
+        MonthMask RHa, RHmin, U, WR, RS, NR;
+    } empty;
 };
 
-// The inputs of one working crop row (KovaWkCrop).
+// One working crop row (KovaWkCrop): the crop's inputs as the job holds them. Its columns are
+// declared once, in cropcolumns.cpp; reads, writes and copies of the row go through there.
 struct WorkingCrop {
+    QString JobName;
+    int CropNo = 0;
     QString CropName;
     std::optional<int> CurveIndex; // empty 'Curve Index': no curve is built
     QString CurveName;
     QString CropCurveType;
-    int PlantMo = 0, PlantDay = 0, HarvestMo = 0, HarvestDay = 0;
+    // Dates are empty when the row holds no value; the calculation names what it used instead.
+    std::optional<int> PlantMo, PlantDay, HarvestMo, HarvestDay;
     int Cuttings = 0;
-    int Cut1Mo = 0, Cut1Day = 0, CutEndMo = 0, CutEndDay = 0;
+    std::optional<int> Cut1Mo, Cut1Day, CutEndMo, CutEndDay;
     double NetIrr = 0, CarryBeg = 0, CarryEnd = 0;
     QString Soil;
     int DaysWetDeveloped = 0, DaysWetMature = 0;

@@ -2,6 +2,7 @@
 
 #include "compute.h"
 #include "computecore.h"
+#include "cropcolumns.h"
 #include "rowreaders.h"
 
 #include "store/database.h"
@@ -57,44 +58,21 @@ bool readStationClimate(const QString& alias, TKova& k, QString* error) {
     return true;
 }
 
-QString dateText(int month, int day) {
-    return QStringLiteral("%1/%2").arg(month).arg(day);
-}
-
-bool copyCrop(const Record& c, const TKova& k, Table& wkCrop, QString* error) {
+bool copyCrop(const Record& saved, const TKova& k, Table& wkCrop, QString* error) {
     if (!wkCrop.append()) {
         *error = wkCrop.errorString();
         return false;
     }
-    auto copy = [&](const char* to, const char* from) {
-        return wkCrop.setValue(QString::fromLatin1(to), c.value(QString::fromLatin1(from)));
-    };
-    const int plantMo = c.asInt(QStringLiteral("Plant Mo"));
-    const int plantDay = c.asInt(QStringLiteral("Plant Day"));
-    const int harvestMo = c.asInt(QStringLiteral("Harv Mo"));
-    const int harvestDay = c.asInt(QStringLiteral("Harv Day"));
-    const bool ok =
-        copy("Job Name", "Job Name") && copy("Crop No", "Job Crop No") &&
-        copy("Crop Name", "Crop Name") && copy("Cuttings", "Cuttings") &&
-        copy("Net Irr", "Net Irr") && copy("Plant Mo", "Plant Mo") &&
-        copy("Plant Day", "Plant Day") && copy("Harvest Mo", "Harv Mo") &&
-        copy("Harvest Day", "Harv Day") && copy("Carry Beg", "Carry Beg") &&
-        copy("Carry End", "Carry End") && copy("Soil", "Soil") && copy("Cut1Mo", "Cut1Mo") &&
-        copy("Cut1Day", "Cut1Day") && copy("CutEndMo", "CutEndMo") &&
-        copy("CutEndDay", "CutEndDay") && copy("Stress Factor", "Stress Factor") &&
-        copy("Sensitive", "Sensitive") && copy("ASW", "ASW") &&
-        copy("Dys Wet Developed", "Dys Wet Developed") &&
-        copy("Dys Wet Mature", "Dys Wet Mature") && copy("Irrigation Type", "Irrigation Type") &&
-        copy("Fraction Wetted", "Fraction Wetted") && copy("Crop Curve Type", "Crop Curve Type") &&
-        copy("Curve Index", "Curve Index") && copy("Curve Name", "Curve Name") &&
-        wkCrop.setValue(QStringLiteral("Beg Dat"), dateText(plantMo, plantDay)) &&
-        wkCrop.setValue(QStringLiteral("End Dat"), dateText(harvestMo, harvestDay)) &&
-        wkCrop.setValue(QStringLiteral("ET Index"), k.ETIndex) && wkCrop.post();
-    if (!ok) {
+    if (!copyToWorkingCrop(saved, k.ETIndex, wkCrop, error)) {
+        wkCrop.cancel();
+        return false;
+    }
+    if (!wkCrop.post()) {
         *error = wkCrop.errorString();
         wkCrop.cancel();
+        return false;
     }
-    return ok;
+    return true;
 }
 
 } // namespace

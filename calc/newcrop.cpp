@@ -1,5 +1,7 @@
 #include "newcrop.h"
 
+#include "cropcolumns.h"
+
 #include "store/table.h"
 
 namespace kova::calc {
@@ -120,20 +122,6 @@ WorkingCrop newWorkingCrop(const CreatedCrop& crop, const CropDefaults& d, int e
     return w;
 }
 
-namespace {
-
-bool setAll(store::Table& t, std::initializer_list<std::pair<const char*, QVariant>> values,
-            QString* error) {
-    for (const auto& [field, value] : values)
-        if (!t.setValue(QString::fromLatin1(field), value)) {
-            *error = t.errorString();
-            return false;
-        }
-    return true;
-}
-
-} // namespace
-
 AddCropResult appendNewWorkingCrop(store::Table& wkCrop, const CreatedCrop& crop,
                                    const CropDefaults& defaults, TKova& k, CalcMessages& messages,
                                    QString* error) {
@@ -148,57 +136,20 @@ AddCropResult appendNewWorkingCrop(store::Table& wkCrop, const CreatedCrop& crop
         messages.show(MessageKind::Error, text::kCropAlreadyIncluded);
         return AddCropResult::AlreadyIncluded;
     }
-    const WorkingCrop w = newWorkingCrop(crop, defaults, k.ETIndex);
+    WorkingCrop w = newWorkingCrop(crop, defaults, k.ETIndex);
+    w.JobName = k.JobName;
+    w.CropNo = k.CropCount + 1;
     if (!wkCrop.append()) {
         *error = wkCrop.errorString();
         return AddCropResult::Failed;
     }
-    // In the order the add-crop dialog fills them.
-    const bool filled = setAll(wkCrop,
-                               {{"Job Name", k.JobName},
-                                {"Crop Name", w.CropName},
-                                {"Net Irr", w.NetIrr},
-                                {"Plant Mo", w.PlantMo},
-                                {"Plant Day", w.PlantDay},
-                                {"Harvest Mo", w.HarvestMo},
-                                {"Harvest Day", w.HarvestDay},
-                                {"Carry Beg", w.CarryBeg},
-                                {"Carry End", w.CarryEnd},
-                                {"Soil", w.Soil},
-                                {"Dys Wet Developed", w.DaysWetDeveloped},
-                                {"Dys Wet Mature", w.DaysWetMature},
-                                {"Cuttings", w.Cuttings},
-                                {"Cut1Mo", w.Cut1Mo},
-                                {"Cut1Day", w.Cut1Day},
-                                {"CutEndMo", w.CutEndMo},
-                                {"CutEndDay", w.CutEndDay},
-                                {"Irrigation Type", w.IrrigationType},
-                                {"Stress Factor", w.StressFactor},
-                                {"ASW", w.ASW},
-                                {"Sensitive", w.Sensitive},
-                                {"ET Index", w.ETIndex},
-                                {"Fraction Wetted", w.FractionWetted}},
-                               error);
-    if (!filled) {
+    if (!writeWorkingCrop(w, wkCrop, error)) {
         wkCrop.cancel();
         return AddCropResult::Failed;
     }
-    ++k.CropCount;
-    if (!setAll(wkCrop, {{"Crop No", k.CropCount}}, error)) {
-        wkCrop.cancel();
-        return AddCropResult::Failed;
-    }
-    if (w.CurveIndex) {
-        if (!setAll(wkCrop,
-                    {{"Curve Index", *w.CurveIndex},
-                     {"Curve Name", w.CurveName},
-                     {"Crop Curve Type", w.CropCurveType}},
-                    error)) {
-            wkCrop.cancel();
-            return AddCropResult::Failed;
-        }
+    k.CropCount = w.CropNo;
+    if (w.CurveIndex)
         k.CurveIndex = *w.CurveIndex;
-    }
     return AddCropResult::Added;
 }
 

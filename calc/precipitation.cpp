@@ -15,7 +15,7 @@ ChanceRatios chanceRatios(const ReferenceTables& ref, double A) {
         return {0.99, 0.9};
     const int hi = ref.nearestChance(std::floor(A + 1.0));
     if (hi < 0)
-        return {0.8, 0.45};
+        return {0.8, 0.45, true};
     const ChanceRow& upper = ref.chance[static_cast<size_t>(hi)];
     const ChanceRow& lower = ref.chance[static_cast<size_t>(std::max(hi - 1, 0))];
     // A first row already at the key gives A0 = A1: the row's own values (t = 0).

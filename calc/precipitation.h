@@ -9,6 +9,7 @@ namespace kova::calc {
 struct ChanceRatios {
     double EPFactor50 = 0;
     double EPFactor80 = 0;
+    bool fromEmptyTable = false; // PcpChance was needed but has no row: the low pair is used
 };
 
 // Chance ratios of a normal (50 %) and a dry (80 %) year from the annual precipitation.

@@ -10,10 +10,13 @@ using store::Record;
 
 namespace {
 
-Monthly series(const Record& r, const QString& prefix) {
+Monthly series(const Record& r, const QString& prefix, MonthMask* empty) {
     Monthly out{};
-    for (int m = 1; m <= 12; ++m)
-        out[static_cast<size_t>(m)] = r.asFloat(monthField(prefix, m));
+    for (int m = 1; m <= 12; ++m) {
+        const QVariant v = r.value(monthField(prefix, m));
+        out[static_cast<size_t>(m)] = v.toDouble();
+        empty->set(static_cast<size_t>(m), v.isNull());
+    }
     return out;
 }
 
@@ -32,56 +35,25 @@ StationClimate stationFrom(const Record& r) {
     s.County = r.asString(QStringLiteral("County"));
     s.WHRLocation = r.asString(QStringLiteral("WHR Location"));
     s.Latitude = r.asFloat(QStringLiteral("Latitude"));
+    s.empty.Latitude = r.isNull(QStringLiteral("Latitude"));
     s.Longitude = r.asFloat(QStringLiteral("Longitude"));
     s.Elevation = r.asFloat(QStringLiteral("Elevation"));
-    s.T = series(r, QStringLiteral("T"));
-    s.P = series(r, QStringLiteral("P"));
+    s.empty.Elevation = r.isNull(QStringLiteral("Elevation"));
+    s.T = series(r, QStringLiteral("T"), &s.empty.T);
+    s.P = series(r, QStringLiteral("P"), &s.empty.P);
     return s;
 }
 
 WhrSite whrFrom(const Record& r) {
     WhrSite w;
     w.Location = r.asString(QStringLiteral("WHR Location"));
-    w.RHa = series(r, QStringLiteral("RHa"));
-    w.RHmin = series(r, QStringLiteral("RHmin"));
-    w.U = series(r, QStringLiteral("U"));
-    w.WR = series(r, QStringLiteral("W/R"));
-    w.RS = series(r, QStringLiteral("RS"));
-    w.NR = series(r, QStringLiteral("NR"));
+    w.RHa = series(r, QStringLiteral("RHa"), &w.empty.RHa);
+    w.RHmin = series(r, QStringLiteral("RHmin"), &w.empty.RHmin);
+    w.U = series(r, QStringLiteral("U"), &w.empty.U);
+    w.WR = series(r, QStringLiteral("W/R"), &w.empty.WR);
+    w.RS = series(r, QStringLiteral("RS"), &w.empty.RS);
+    w.NR = series(r, QStringLiteral("NR"), &w.empty.NR);
     return w;
-}
-
-WorkingCrop workingCropFrom(const Record& r) {
-    WorkingCrop c;
-    c.CropName = r.asString(QStringLiteral("Crop Name"));
-    c.CurveIndex = optionalInt(r, QStringLiteral("Curve Index"));
-    c.CurveName = r.asString(QStringLiteral("Curve Name"));
-    c.CropCurveType = r.asString(QStringLiteral("Crop Curve Type"));
-    c.PlantMo = r.asInt(QStringLiteral("Plant Mo"));
-    c.PlantDay = r.asInt(QStringLiteral("Plant Day"));
-    c.HarvestMo = r.asInt(QStringLiteral("Harvest Mo"));
-    c.HarvestDay = r.asInt(QStringLiteral("Harvest Day"));
-    c.Cuttings = r.asInt(QStringLiteral("Cuttings"));
-    c.Cut1Mo = r.asInt(QStringLiteral("Cut1Mo"));
-    c.Cut1Day = r.asInt(QStringLiteral("Cut1Day"));
-    c.CutEndMo = r.asInt(QStringLiteral("CutEndMo"));
-    c.CutEndDay = r.asInt(QStringLiteral("CutEndDay"));
-    c.NetIrr = r.asFloat(QStringLiteral("Net Irr"));
-    c.CarryBeg = r.asFloat(QStringLiteral("Carry Beg"));
-    c.CarryEnd = r.asFloat(QStringLiteral("Carry End"));
-    c.Soil = r.asString(QStringLiteral("Soil"));
-    c.DaysWetDeveloped = r.asInt(QStringLiteral("Dys Wet Developed"));
-    c.DaysWetMature = r.asInt(QStringLiteral("Dys Wet Mature"));
-    c.StressFactor = r.asFloat(QStringLiteral("Stress Factor"));
-    c.FractionWetted = r.asFloat(QStringLiteral("Fraction Wetted"));
-    c.IrrigationType = r.asString(QStringLiteral("Irrigation Type"));
-    c.Sensitive = r.asBool(QStringLiteral("Sensitive"));
-    c.ASW = r.asFloat(QStringLiteral("ASW"));
-    c.BegDat = r.asString(QStringLiteral("Beg Dat"));
-    c.EndDat = r.asString(QStringLiteral("End Dat"));
-    c.Hay = r.asBool(QStringLiteral("Hay"));
-    c.ETIndex = r.asInt(QStringLiteral("ET Index"));
-    return c;
 }
 
 SystemSettings settingsFrom(const Record& r) {

@@ -13,7 +13,6 @@ namespace kova::calc {
 
 StationClimate stationFrom(const store::Record& climate);
 WhrSite whrFrom(const store::Record& whr);
-WorkingCrop workingCropFrom(const store::Record& wkCrop);
 SystemSettings settingsFrom(const store::Record& systemDefaults);
 
 BasalAnnualCurve basalAnnualFrom(const store::Record& crpAnNam, const store::Record& crpAnTyp);

@@ -279,6 +279,41 @@ TableDef etKc() {
 
 // --- job and defaults tables ---------------------------------------------------------------
 
+// The crop inputs a job keeps, declared once for KovaWkCrop and KovaJobCrop with the ranges
+// of the crop parameters dialog. A month is 1-12 and a day 1-31 (the month's own length is
+// checked where the pair is known); a hay crop is cut 1 to 12 times.
+FieldDef month(const char* name) {
+    return ranged(small(name), 1, 12);
+}
+
+FieldDef dayOfMonth(const char* name) {
+    return ranged(small(name), 1, 31);
+}
+
+FieldDef cuttings(const char* name) {
+    return ranged(small(name), 1, 12);
+}
+
+FieldDef netIrr() {
+    return ranged(flt("Net Irr"), 0.01, 10); // inches per irrigation
+}
+
+FieldDef carryOver(const char* name) {
+    return ranged(flt(name), 0, 9.99); // inches
+}
+
+FieldDef cropStressFactor() {
+    return ranged(flt("Stress Factor"), 0, 1);
+}
+
+FieldDef fractionWetted() {
+    return ranged(flt("Fraction Wetted"), 0.1, 1);
+}
+
+FieldDef cropASW() {
+    return ranged(flt("ASW"), 0.1, 99); // percent of the available soil water
+}
+
 TableDef kovaJob() {
     // Unique, ignoring case: the name check of a new job looks it up that way, and a save
     // must never write over another job's row.
@@ -297,28 +332,28 @@ TableDef kovaJobCrop() {
                   str("Crop Name", 40),
                   str("Crop Curve Type", 35),
                   small("Curve Index"),
-                  flt("Net Irr"),
-                  small("Plant Mo"),
-                  small("Plant Day"),
-                  small("Harv Mo"),
-                  small("Harv Day"),
-                  flt("Carry Beg"),
-                  flt("Carry End"),
+                  netIrr(),
+                  month("Plant Mo"),
+                  dayOfMonth("Plant Day"),
+                  month("Harv Mo"),
+                  dayOfMonth("Harv Day"),
+                  carryOver("Carry Beg"),
+                  carryOver("Carry End"),
                   str("Soil", 20),
                   small("Wetting"),
-                  small("Cuttings"),
-                  small("Cut1Mo"),
-                  small("Cut1Day"),
-                  small("CutEndMo"),
-                  small("CutEndDay"),
+                  cuttings("Cuttings"),
+                  month("Cut1Mo"),
+                  dayOfMonth("Cut1Day"),
+                  month("CutEndMo"),
+                  dayOfMonth("CutEndDay"),
                   small("Dys Wet Developed"),
                   small("Dys Wet Mature"),
-                  flt("Stress Factor"),
-                  flt("Fraction Wetted"),
+                  cropStressFactor(),
+                  fractionWetted(),
                   str("Irrigation Type", 40),
                   str("Curve Name", 40),
                   boolean("Sensitive"),
-                  flt("ASW")},
+                  cropASW()},
                  {primary("Primary", {"Job Crop No"}),
                   secondary("JobNameIndex", {"Job Name"}, Case::Insensitive),
                   secondary("CropNameIndex", {"Crop Name", "Job Name"}, Case::Insensitive)});
@@ -330,19 +365,19 @@ TableDef kovaWkCrop() {
                 small("Crop No"),
                 str("Crop Curve Type", 35),
                 small("Curve Index"),
-                flt("Net Irr"),
-                small("Plant Mo"),
-                small("Plant Day"),
-                small("Harvest Mo"),
-                small("Harvest Day"),
-                flt("Carry Beg"),
-                flt("Carry End"),
+                netIrr(),
+                month("Plant Mo"),
+                dayOfMonth("Plant Day"),
+                month("Harvest Mo"),
+                dayOfMonth("Harvest Day"),
+                carryOver("Carry Beg"),
+                carryOver("Carry End"),
                 str("Soil", 20),
-                small("Cuttings"),
-                small("Cut1Mo"),
-                small("Cut1Day"),
-                small("CutEndMo"),
-                small("CutEndDay"),
+                cuttings("Cuttings"),
+                month("Cut1Mo"),
+                dayOfMonth("Cut1Day"),
+                month("CutEndMo"),
+                dayOfMonth("CutEndDay"),
                 flt("ETtot"),
                 flt("EP80"),
                 flt("NI80"),
@@ -351,15 +386,15 @@ TableDef kovaWkCrop() {
                 str("Crop Curve", 25),
                 small("Dys Wet Developed"),
                 small("Dys Wet Mature"),
-                flt("Stress Factor"),
-                flt("Fraction Wetted"),
+                cropStressFactor(),
+                fractionWetted(),
                 str("Irrigation Type", 40),
                 small("ET Index"),
                 flt("Wetting")};
     append(f, series("IR"));
     append(f, series("Pk"));
     append(f, {flt("IR Season"), str("Beg Dat", 6), str("End Dat", 6), str("Curve Name", 40),
-               boolean("Hay"), boolean("Sensitive"), flt("ASW")});
+               boolean("Hay"), boolean("Sensitive"), cropASW()});
     return table("KovaWkCrop", std::move(f),
                  {primary("Primary", {"Crop Name", "Job Name", "Crop No"}),
                   secondary("JobNameIndex", {"Job Name"}, Case::Insensitive),
@@ -374,13 +409,15 @@ TableDef systemDefaults() {
 }
 
 TableDef localDefaults() {
-    return table("LocalDefaults",
-                 {flt("Net Depth of Irrigation"), str("Type of Irrigation", 40),
-                  str("Surface Soil Type", 15), small("Days Wettings Develop"),
-                  small("Days Wettings Mature"), small("Hay 1st Cut Mo"), small("Hay 1st Cut Day"),
-                  small("Hay Last Cut Mo"), small("Hay Last Cut Day"), small("Hay Cuttings Number"),
-                  flt("Stress Factor"), boolean("Sensitive"), flt("ASW")},
-                 {});
+    // The local defaults dialog's ranges; dates and cuttings as for a job's crops.
+    return table(
+        "LocalDefaults",
+        {ranged(flt("Net Depth of Irrigation"), 0, 12), str("Type of Irrigation", 40),
+         str("Surface Soil Type", 15), small("Days Wettings Develop"),
+         small("Days Wettings Mature"), month("Hay 1st Cut Mo"), dayOfMonth("Hay 1st Cut Day"),
+         month("Hay Last Cut Mo"), dayOfMonth("Hay Last Cut Day"), cuttings("Hay Cuttings Number"),
+         ranged(flt("Stress Factor"), 0.1, 1), boolean("Sensitive"), ranged(flt("ASW"), 1, 99)},
+        {});
 }
 
 TableDef report() {

@@ -9,10 +9,16 @@
 #include "calc/jobload.h"
 #include "calc/newcrop.h"
 
+#include "store/database.h"
 #include "store/fieldnames.h"
 #include "store/table.h"
 
+#include <QSqlError>
+#include <QSqlQuery>
+
 #include <gtest/gtest.h>
+
+#include <array>
 
 using namespace kova::calc;
 using kova::store::Table;
@@ -41,6 +47,26 @@ protected:
             if (wk.asString(QStringLiteral("Crop Name")) == name)
                 return true;
         return false;
+    }
+    // Damages the delivered rows the way a broken import or a hand edit would.
+    void sql(const QString& statement) {
+        QString error;
+        auto database = kova::store::Database::open(kova::store::kDefaultAlias, &error);
+        ASSERT_TRUE(database) << error.toStdString();
+        QSqlQuery q(database->connection());
+        ASSERT_TRUE(q.exec(statement)) << q.lastError().text().toStdString();
+    }
+    // The warnings that name every piece.
+    std::vector<QString> warningsNaming(const QStringList& pieces) const {
+        std::vector<QString> out;
+        for (const CalcMessage& m : messages.items) {
+            bool all = m.kind == MessageKind::Warning;
+            for (const QString& piece : pieces)
+                all = all && m.text.contains(piece);
+            if (all)
+                out.push_back(m.text);
+        }
+        return out;
     }
     int rowCount(const QString& table) {
         Table t(table);
@@ -179,6 +205,92 @@ TEST_F(StoreTest, EmptyCurveIndexBuildsNoCurveAndHayIsTheRowsOwn) {
     EXPECT_FALSE(wk.asBool(QStringLiteral("Hay")));
     EXPECT_EQ(calc.kova.ETTotal, 0.0);
     EXPECT_EQ(rowCount(QStringLiteral("ETKc")), 0);
+}
+
+TEST_F(StoreTest, FullYearBasalSeasonIsWrittenOneRowPerDay) {
+    loadSample();
+    ASSERT_TRUE(moveToCrop(QStringLiteral("Corn (grain)"))); // basal annual curve
+    for (const auto& [plantMo, plantDay, harvestMo, harvestDay] :
+         {std::array{3, 12, 3, 11}, std::array{12, 31, 12, 30}}) {
+        ASSERT_TRUE(wk.edit());
+        wk.setValue(QStringLiteral("Plant Mo"), plantMo);
+        wk.setValue(QStringLiteral("Plant Day"), plantDay);
+        wk.setValue(QStringLiteral("Harvest Mo"), harvestMo);
+        wk.setValue(QStringLiteral("Harvest Day"), harvestDay);
+        ASSERT_TRUE(wk.post());
+        ASSERT_TRUE(calc.Compute(wk)) << calc.errorString().toStdString();
+        EXPECT_EQ(rowCount(QStringLiteral("ETKc")), 365);
+        EXPECT_GT(wk.asFloat(QStringLiteral("IR Season")), 0.0);
+    }
+}
+
+// --- damaged reference and crop data ----------------------------------------------------------
+
+TEST_F(StoreTest, EmptyStationValuesAreNamedOncePerCrop) {
+    sql(QStringLiteral("UPDATE Climate SET \"T Jul\" = NULL, \"P Jan\" = NULL, \"Elevation\" = "
+                       "NULL, \"Latitude\" = NULL WHERE \"Station Name\" = 'CHEYENNE'"));
+    loadSample(); // five crops, radiation method
+    for (const char* field : {"'T Jul' (July)", "'P Jan' (January)", "'Elevation'"})
+        EXPECT_EQ(
+            warningsNaming({QStringLiteral("Climate \"CHEYENNE\""), QString::fromLatin1(field)})
+                .size(),
+            5u)
+            << field;
+    // The radiation method uses no latitude: nothing of it was replaced.
+    EXPECT_TRUE(warningsNaming({QStringLiteral("'Latitude'")}).empty());
+    const auto corn = warningsNaming({QStringLiteral("\"Corn (grain)\"")});
+    ASSERT_EQ(corn.size(), 1u);
+    EXPECT_EQ(corn[0].count(QStringLiteral("'Elevation'")), 1); // used every month, named once
+}
+
+TEST_F(StoreTest, EmptyWeatherValuesOfTheMethodInTheSeasonAreNamed) {
+    sql(QStringLiteral("UPDATE ClimWHR SET \"RS Jul\" = NULL, \"W/R Aug\" = NULL, \"RHmin Jul\" = "
+                       "NULL, \"RS Jan\" = NULL"));
+    loadSample();
+    ASSERT_TRUE(moveToCrop(QStringLiteral("Corn (grain)"))); // 1 May to 28 September
+    messages.clear();
+    ASSERT_TRUE(calc.Compute(wk));
+    const QString site = QStringLiteral("ClimWHR \"Cheyenne WY Airport (WBAN 24018)\"");
+    EXPECT_EQ(warningsNaming({site, QStringLiteral("'RS Jul' (July)")}).size(), 1u);
+    EXPECT_EQ(warningsNaming({site, QStringLiteral("'W/R Aug' (August)")}).size(), 1u);
+    EXPECT_TRUE(warningsNaming({QStringLiteral("'RHmin Jul'")}).empty()); // not a radiation input
+    EXPECT_TRUE(warningsNaming({QStringLiteral("'RS Jan'")}).empty());    // outside the season
+    EXPECT_EQ(messages.items.size(), 1u);
+}
+
+TEST_F(StoreTest, CropDatesOutOfRangeAreNamedAndReplaced) {
+    loadSample();
+    ASSERT_TRUE(moveToCrop(QStringLiteral("Barley")));
+    ASSERT_TRUE(wk.edit());
+    wk.setValue(QStringLiteral("Plant Mo"), 13);
+    wk.setValue(QStringLiteral("Harvest Day"), 99);
+    ASSERT_TRUE(wk.post());
+    messages.clear();
+    ASSERT_TRUE(calc.Compute(wk));
+    const QString row = QStringLiteral("KovaWkCrop \"Barley\"");
+    EXPECT_EQ(warningsNaming({row, QStringLiteral("'Plant Mo': 13")}).size(), 1u);
+    EXPECT_EQ(warningsNaming({row, QStringLiteral("'Harvest Day': 99")}).size(), 1u);
+    EXPECT_EQ(calc.kova.PlantMo, 12);
+    EXPECT_EQ(calc.kova.HarvestDay, 31); // the last day of August
+    EXPECT_GT(calc.kova.ETTotal, 0.0);
+
+    ASSERT_TRUE(wk.edit());
+    wk.setValue(QStringLiteral("Plant Mo"), QVariant());
+    wk.setValue(QStringLiteral("Plant Day"), QVariant());
+    ASSERT_TRUE(wk.post());
+    messages.clear();
+    ASSERT_TRUE(calc.Compute(wk));
+    EXPECT_EQ(warningsNaming(
+                  {row, QStringLiteral("'Plant Mo': empty"), QStringLiteral("'Plant Day': empty")})
+                  .size(),
+              1u);
+}
+
+TEST_F(StoreTest, AnEmptyChanceTableIsNamed) {
+    sql(QStringLiteral("DELETE FROM PcpChance"));
+    loadSample(); // 15.94 inches a year: the table is needed
+    EXPECT_EQ(warningsNaming({QStringLiteral("PcpChance"), QStringLiteral("empty")}).size(), 5u);
+    EXPECT_DOUBLE_EQ(calc.kova.EPFactor50, 0.8);
 }
 
 TEST_F(StoreTest, BatchPathAgreesWithCompute) {

@@ -4,6 +4,8 @@
 
 #include "calc/computecore.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -238,6 +240,59 @@ TEST_F(ComputeCoreTest, BadLatitudeIsReportedOnceAndTheCalculationGoesOn) {
     in.crop.ETIndex = kETRadiation; // does not use the latitude
     run();
     EXPECT_TRUE(messages.items.empty());
+}
+
+// Which empty weather values count depends on the method: radiation RS, RHa, U, W/R;
+// temperature RHmin, NR, U, W/R; TR21 none. Only months of the season count.
+TEST_F(ComputeCoreTest, EmptyWeatherValuesCountForTheMethodThatUsesThem) {
+    in.whr.Location = QStringLiteral("SITE");
+    for (MonthMask* empty : {&in.whr.empty.RS, &in.whr.empty.RHa, &in.whr.empty.RHmin,
+                             &in.whr.empty.NR, &in.whr.empty.U, &in.whr.empty.WR})
+        empty->set(7).set(1); // July in the season, January outside it
+    auto fieldsFor = [&](int method) {
+        in.crop.ETIndex = method;
+        QStringList fields;
+        for (const ReplacedInput& r : computeCrop(in, ref, k, curve, messages)) {
+            EXPECT_EQ(r.table, QStringLiteral("ClimWHR"));
+            EXPECT_EQ(r.row, QStringLiteral("SITE"));
+            EXPECT_EQ(r.month, 7);
+            fields << r.field;
+        }
+        fields.sort();
+        return fields;
+    };
+    EXPECT_EQ(fieldsFor(kETRadiation),
+              (QStringList{QStringLiteral("RHa Jul"), QStringLiteral("RS Jul"),
+                           QStringLiteral("U Jul"), QStringLiteral("W/R Jul")}));
+    EXPECT_EQ(fieldsFor(kETTemperature),
+              (QStringList{QStringLiteral("NR Jul"), QStringLiteral("RHmin Jul"),
+                           QStringLiteral("U Jul"), QStringLiteral("W/R Jul")}));
+    EXPECT_TRUE(fieldsFor(kETTR21).isEmpty());
+}
+
+// Cutting dates are inputs only of a crop cut for hay; the last one only with more cuts.
+TEST_F(ComputeCoreTest, CuttingDatesCountOnlyForAHayCrop) {
+    in.crop.Cut1Mo = 13;
+    in.crop.Cut1Day = 10;
+    in.crop.CutEndMo = 2;
+    in.crop.CutEndDay = 30;
+    in.crop.Cuttings = 1;
+    ReplacedInputs replaced;
+    cropDates(in, replaced);
+    EXPECT_TRUE(replaced.empty()); // a TR21 annual crop has no cuttings
+    GrassCurve grass;
+    grass.Hay = true;
+    in.curve = grass;
+    const CropDates one = cropDates(in, replaced);
+    ASSERT_EQ(replaced.items().size(), 1u);
+    EXPECT_EQ(replaced.items()[0].field, QStringLiteral("Cut1Mo"));
+    EXPECT_TRUE(replaced.items()[0].cropDate);
+    EXPECT_EQ(one.firstCut.month, 12);
+    in.crop.Cuttings = 3;
+    const CropDates three = cropDates(in, replaced);
+    ASSERT_EQ(replaced.items().size(), 2u);
+    EXPECT_EQ(replaced.items()[1].field, QStringLiteral("CutEndDay"));
+    EXPECT_EQ(three.lastCut.day, 28);
 }
 
 } // namespace

@@ -7,8 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <numeric>
+#include <vector>
 
 using namespace kova::calc;
 
@@ -131,6 +134,27 @@ TEST_F(CurveTest, BasalAnnualHarvestMonthWithoutDaysLeftKeepsItsAverage) {
     EXPECT_EQ(curve.Days.back().JDate, 31);
     EXPECT_TRUE(std::isfinite(k.Kc[1]));
     EXPECT_GT(k.Kc[1], 0.0);
+}
+
+// A season that ends the day before it starts walks L + 1 = 366 days and comes back to its
+// first day; each day of the year is written once, the first day with its planting value.
+TEST_F(CurveTest, BasalAnnualFullYearWritesEveryDayOnce) {
+    const BasalAnnualCurve row{1.1, 0.5, 0.2, 0.5, 0.8};
+    for (const auto& [plantMo, plantDay, harvestMo, harvestDay] :
+         {std::array{3, 12, 3, 11}, std::array{12, 31, 12, 30}, std::array{1, 2, 1, 1}}) {
+        season(plantMo, plantDay, harvestMo, harvestDay);
+        ASSERT_EQ(buildBasalAnnualCurve(ctx(), row), kBuilderDone);
+        std::vector<int> days;
+        for (const ETKcDay& d : curve.Days)
+            days.push_back(d.JDate);
+        std::sort(days.begin(), days.end());
+        std::vector<int> year(365);
+        std::iota(year.begin(), year.end(), 1);
+        EXPECT_EQ(days, year) << plantMo << "/" << plantDay;
+        EXPECT_EQ(curve.Days.front().JDate, dayOfYear(plantMo, plantDay));
+        EXPECT_DOUBLE_EQ(curve.Days.front().Kcb, 0.25); // the initial stage, not the late one
+        EXPECT_DOUBLE_EQ(daily(plantMo, plantDay), curve.Days.front().Kca);
+    }
 }
 
 TEST_F(CurveTest, UnknownSoilIsReportedAndUsesSiltLoam) {

@@ -3,6 +3,8 @@
 
 #include "tempdatabase.h"
 
+#include "store/table.h"
+
 #include <QCryptographicHash>
 #include <QFile>
 #include <QJsonArray>
@@ -10,6 +12,8 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 #include <gtest/gtest.h>
 
@@ -44,6 +48,29 @@ protected:
         EXPECT_EQ(r.err.count(QLatin1Char('\n')), 1) << r.err.toStdString();
         EXPECT_TRUE(r.err.contains(says)) << r.err.toStdString();
         EXPECT_TRUE(r.out.isEmpty());
+        // The private copy the tool computes in is its own business, never the user's.
+        EXPECT_FALSE(r.err.contains(QStringLiteral("/kova-calc-"))) << r.err.toStdString();
+        EXPECT_FALSE(r.err.contains(QStringLiteral("KovaCalcPrivate"))) << r.err.toStdString();
+    }
+    // Sets one field of the row whose `keyField` is `key`, in the user's database.
+    void setField(const QString& table, const QString& keyField, const QString& key,
+                  const QString& field, const QVariant& value) {
+        kova::store::Table t(table);
+        ASSERT_TRUE(t.open());
+        for (t.first(); !t.eof() && t.asString(keyField) != key; t.next()) {
+        }
+        ASSERT_TRUE(t.edit());
+        ASSERT_TRUE(t.setValue(field, value));
+        ASSERT_TRUE(t.post()) << t.errorString().toStdString();
+    }
+    QStringList cropWith(const QString& option, const QString& value) {
+        return {QStringLiteral("crop"),
+                QStringLiteral("--station"),
+                QStringLiteral("CHEYENNE"),
+                QStringLiteral("--crop"),
+                QStringLiteral("Alfalfa hay"),
+                option,
+                value};
     }
 };
 
@@ -80,6 +107,82 @@ TEST_F(ToolTest, BadInputGivesOneLineAndStatusTwo) {
                                 false);
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_TRUE(missing.err.contains(QStringLiteral("does not exist")));
+}
+
+TEST_F(ToolTest, CropDatesOutOfRangeStopWithStatusTwo) {
+    setField(QStringLiteral("KovaJobCrop"), QStringLiteral("Crop Name"), QStringLiteral("Barley"),
+             QStringLiteral("Harv Mo"), 13);
+    expectBadInput({QStringLiteral("job"), QStringLiteral("Cheyenne sample job")},
+                   QStringLiteral("\"Barley\""));
+    setField(QStringLiteral("KovaCrop"), QStringLiteral("Cop Name"), QStringLiteral("Dry beans"),
+             QStringLiteral("Plant Day"), 99);
+    expectBadInput({QStringLiteral("crop"), QStringLiteral("--station"), QStringLiteral("CHEYENNE"),
+                    QStringLiteral("--crop"), QStringLiteral("Dry beans")},
+                   QStringLiteral("'Plant Day': 99"));
+    expectBadInput(
+        {QStringLiteral("batch"), QStringLiteral("--crops"), QStringLiteral("Barley,Dry beans")},
+        QStringLiteral("\"Dry beans\""));
+    // A date given on the command line replaces the damaged one.
+    EXPECT_EQ(run({QStringLiteral("crop"), QStringLiteral("--station"), QStringLiteral("CHEYENNE"),
+                   QStringLiteral("--crop"), QStringLiteral("Dry beans"), QStringLiteral("--plant"),
+                   QStringLiteral("6/1")})
+                  .exitCode,
+              0);
+}
+
+// Every number must be finite and within the range of the field it fills; every list option
+// one of its list.
+TEST_F(ToolTest, NumberAndListOptionsOutsideTheirFieldsAreRefused) {
+    const std::vector<std::pair<const char*, const char*>> refused = {
+        {"--net-irr", "nan"},      {"--net-irr", "inf"},
+        {"--net-irr", "0"},        {"--net-irr", "10.5"},
+        {"--carry-beg", "1e308"},  {"--carry-beg", "-0.5"},
+        {"--carry-end", "10"},     {"--stress", "-inf"},
+        {"--stress", "1.01"},      {"--cuttings", "nan"},
+        {"--cuttings", "13"},      {"--cuttings", "2.5"},
+        {"--cuttings", "0"},       {"--soil", "Loam"},
+        {"--irrigation", "Flood"}, {"--irrigation", "trickle irrigation"}};
+    for (const auto& [option, value] : refused)
+        expectBadInput(cropWith(QString::fromLatin1(option), QString::fromLatin1(value)),
+                       QString::fromLatin1(option));
+}
+
+TEST_F(ToolTest, BothWordingsOfAnIrrigationTypeAreAccepted) {
+    for (const char* type : {"Furrows- Small application depth", "Furrow- Small application depth",
+                             "Sprinklers- above canopy", "Spinklers- above canopy"}) {
+        const ToolRun r = run(cropWith(QStringLiteral("--irrigation"), QString::fromLatin1(type)) +
+                              QStringList{QStringLiteral("--net-irr"), QStringLiteral("10"),
+                                          QStringLiteral("--stress"), QStringLiteral("0")});
+        EXPECT_EQ(r.exitCode, 0) << type << r.err.toStdString();
+    }
+}
+
+TEST_F(ToolTest, AnEmptyDatabaseOrOneWithoutATableIsBadInputNamingTheFile) {
+    const QString empty = db.dir() + QStringLiteral("/empty.sqlite");
+    {
+        QFile f(empty);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    ToolRun r = run({QStringLiteral("batch"), QStringLiteral("--db"), empty}, false);
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.err.contains(empty)) << r.err.toStdString();
+    EXPECT_FALSE(r.err.contains(QStringLiteral("/kova-calc-"))) << r.err.toStdString();
+
+    {
+        QSqlDatabase sql =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("drop-table"));
+        sql.setDatabaseName(db.file());
+        ASSERT_TRUE(sql.open());
+        ASSERT_TRUE(QSqlQuery(sql).exec(QStringLiteral("DROP TABLE KovaWkCrop")));
+        sql.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("drop-table"));
+    r = run({QStringLiteral("job"), QStringLiteral("Cheyenne sample job")});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.err.count(QLatin1Char('\n')), 1);
+    EXPECT_TRUE(r.err.contains(db.file())) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("KovaWkCrop"))) << r.err.toStdString();
+    EXPECT_FALSE(r.err.contains(QStringLiteral("/kova-calc-"))) << r.err.toStdString();
 }
 
 TEST_F(ToolTest, JobAsJsonHasEveryCropWithTwelveMonthArraysAndExactNumbers) {

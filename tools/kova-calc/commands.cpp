@@ -2,6 +2,7 @@
 
 #include "calc/compute.h"
 #include "calc/computecore.h"
+#include "calc/cropcolumns.h"
 #include "calc/jobload.h"
 #include "calc/newcrop.h"
 #include "calc/precipitation.h"
@@ -42,6 +43,28 @@ void compute(Calculation& calc, Table& wkCrop) {
         failed(calc.errorString());
 }
 
+// A crop whose dates had to be replaced has no results worth printing: bad input. Fields are
+// named as `fieldName` gives them (the saved job's names for a job).
+template <class FieldName>
+void refuseReplacedDates(const std::vector<calc::ReplacedInput>& replaced, const QString& crop,
+                         FieldName fieldName) {
+    QStringList faults;
+    for (const calc::ReplacedInput& r : replaced)
+        if (r.cropDate)
+            faults << QStringLiteral("'%1': %2").arg(fieldName(r.field), r.problem);
+    if (!faults.isEmpty())
+        throw InputError{QStringLiteral("%1 has dates out of range (%2)")
+                             .arg(crop, faults.join(QStringLiteral("; ")))};
+}
+
+QString asIs(const QString& field) {
+    return field;
+}
+
+QString cropText(const QString& name) {
+    return QStringLiteral("crop \"%1\"").arg(name);
+}
+
 calc::StationClimate findStation(const QString& alias, const QString& name) {
     Table climate(QStringLiteral("Climate"), alias);
     climate.setIndexName(QStringLiteral("StaNameIndex"));
@@ -70,47 +93,36 @@ store::Record firstRow(const QString& alias, const QString& name) {
     return t.isEmpty() ? store::Record(&t.def()) : t.record();
 }
 
-void setOrFail(Table& t, const QString& field, const QVariant& value) {
-    if (!t.setValue(field, value))
-        failed(t.errorString());
-}
-
-QString dateText(int month, int day) {
-    return QStringLiteral("%1/%2").arg(month).arg(day);
-}
-
+// The overrides as the crop parameters dialog would leave them in the row.
 void applyOverrides(Table& wk, const CropOverrides& o) {
-    auto setDate = [&](const std::optional<calc::MonthDay>& date, const char* mo, const char* dy) {
+    calc::WorkingCrop w = calc::workingCropFrom(wk.record());
+    auto setDate = [](const std::optional<calc::MonthDay>& date, std::optional<int>& month,
+                      std::optional<int>& day) {
         if (date) {
-            setOrFail(wk, QString::fromLatin1(mo), date->month);
-            setOrFail(wk, QString::fromLatin1(dy), date->day);
+            month = date->month;
+            day = date->day;
         }
     };
-    setDate(o.plant, "Plant Mo", "Plant Day");
-    setDate(o.harvest, "Harvest Mo", "Harvest Day");
-    setDate(o.firstCut, "Cut1Mo", "Cut1Day");
-    setDate(o.lastCut, "CutEndMo", "CutEndDay");
-    auto setNumber = [&](const auto& value, const char* field) {
-        if (value)
-            setOrFail(wk, QString::fromLatin1(field), *value);
-    };
-    setNumber(o.netIrr, "Net Irr");
-    setNumber(o.carryBeg, "Carry Beg");
-    setNumber(o.carryEnd, "Carry End");
-    setNumber(o.stress, "Stress Factor");
-    setNumber(o.cuttings, "Cuttings");
-    setNumber(o.soil, "Soil");
+    setDate(o.plant, w.PlantMo, w.PlantDay);
+    setDate(o.harvest, w.HarvestMo, w.HarvestDay);
+    setDate(o.firstCut, w.Cut1Mo, w.Cut1Day);
+    setDate(o.lastCut, w.CutEndMo, w.CutEndDay);
+    w.NetIrr = o.netIrr.value_or(w.NetIrr);
+    w.CarryBeg = o.carryBeg.value_or(w.CarryBeg);
+    w.CarryEnd = o.carryEnd.value_or(w.CarryEnd);
+    w.StressFactor = o.stress.value_or(w.StressFactor);
+    w.Cuttings = o.cuttings.value_or(w.Cuttings);
+    w.Soil = o.soil.value_or(w.Soil);
     if (o.irrigation) {
-        setOrFail(wk, QStringLiteral("Irrigation Type"), *o.irrigation);
-        setOrFail(wk, QStringLiteral("Fraction Wetted"), calc::fractionWettedFor(*o.irrigation));
+        w.IrrigationType = *o.irrigation;
+        w.FractionWetted = calc::fractionWettedFor(*o.irrigation);
     }
     // As the crop parameters dialog writes them when it closes.
-    setOrFail(
-        wk, QStringLiteral("Beg Dat"),
-        dateText(wk.asInt(QStringLiteral("Plant Mo")), wk.asInt(QStringLiteral("Plant Day"))));
-    setOrFail(
-        wk, QStringLiteral("End Dat"),
-        dateText(wk.asInt(QStringLiteral("Harvest Mo")), wk.asInt(QStringLiteral("Harvest Day"))));
+    w.BegDat = calc::monthDayText(w.PlantMo.value_or(0), w.PlantDay.value_or(0));
+    w.EndDat = calc::monthDayText(w.HarvestMo.value_or(0), w.HarvestDay.value_or(0));
+    QString error;
+    if (!calc::writeWorkingCrop(w, wk, &error))
+        failed(error);
 }
 
 } // namespace
@@ -149,6 +161,10 @@ JobResults runJob(const Options& options, const QString& jobName) {
         one.setWindForm(options.wind);
         one.kova = calc.kova;
         compute(one, wk);
+        refuseReplacedDates(one.replacedInputs(),
+                            QStringLiteral("%1 of job \"%2\"")
+                                .arg(cropText(wk.asString(QStringLiteral("Crop Name"))), jobName),
+                            calc::savedFieldOf);
         job.crops.push_back(resultsOf(one, wk, messages));
     }
     return job;
@@ -183,6 +199,7 @@ JobResults runCrop(const Options& options, const QString& stationName, const QSt
     if (!wk.post())
         failed(wk.errorString());
     compute(calc, wk);
+    refuseReplacedDates(calc.replacedInputs(), cropText(cropName), asIs);
     return JobResults{
         kToolJobName, station.StationName, k.ETMethodText, {resultsOf(calc, wk, messages)}};
 }
@@ -219,6 +236,14 @@ void runBatch(const Options& options, const QStringList& stationNames, const QSt
                                  [&](const QString& n) { return data.findStation(n); });
     const auto crops = select(data.crops, cropNames, QStringLiteral("crop"),
                               [&](const QString& n) { return data.findCrop(n); });
+    for (const calc::CreatedCrop* crop : crops) {
+        MessageList unused;
+        calc::ReplacedInputs replaced;
+        calc::cropDates(
+            calc::stationCropInputs(data, calc::StationClimate{}, *crop, options.etIndex, unused),
+            replaced);
+        refuseReplacedDates(replaced.items(), cropText(crop->CopName), asIs);
+    }
     const qint64 total = static_cast<qint64>(stations.size() * crops.size());
     calc::TKova k;
     calc::TCropCurve curve;

@@ -7,12 +7,16 @@
 #include "privatedatabase.h"
 
 #include "calc/calendar.h"
+#include "calc/newcrop.h"
 #include "calc/reference.h"
+
+#include "store/schema.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <QTextStream>
+#include <cmath>
 #include <cstdio>
 #include <stdexcept>
 
@@ -43,6 +47,31 @@ const char* const kDescription =
     "The ET method of crop, batch and dates is --method (default TR21); a saved job keeps its\n"
     "own. A message of the calculation or of the date tool is a result (exit 0).\n"
     "Exit status: 0 done, 2 bad input (one line on stderr), 1 database failure.";
+
+// The working-crop field an option fills: its declared range is the option's.
+const kova::store::FieldDef& workingField(const char* name) {
+    const kova::store::FieldDef* field =
+        kova::store::findTable(QStringLiteral("KovaWkCrop"))->field(QString::fromLatin1(name));
+    Q_ASSERT(field);
+    return *field;
+}
+
+QString rangeText(const kova::store::FieldDef& field) {
+    if (!field.range)
+        return QStringLiteral("a finite number");
+    return QStringLiteral("%1 to %2").arg(field.range->min).arg(field.range->max);
+}
+
+// An option's help with the range of the field it fills.
+QString withRange(const char* help, const char* fieldName) {
+    return QStringLiteral("%1 (%2).")
+        .arg(QString::fromLatin1(help), rangeText(workingField(fieldName)));
+}
+
+QStringList soilChoices() {
+    const auto& names = kova::calc::soilNames();
+    return QStringList(names.begin(), names.end());
+}
 
 struct Parsed {
     QCommandLineParser parser;
@@ -82,28 +111,32 @@ struct Parsed {
                              QStringLiteral("M/D")};
     QCommandLineOption harvest{QStringLiteral("harvest"), QStringLiteral("crop: harvest date M/D."),
                                QStringLiteral("M/D")};
-    QCommandLineOption netIrr{QStringLiteral("net-irr"),
-                              QStringLiteral("crop: net depth of each irrigation, inches (> 0); "
-                                             "the carry-over stays as the defaults gave it."),
-                              QStringLiteral("X")};
+    QCommandLineOption netIrr{
+        QStringLiteral("net-irr"),
+        withRange("crop: net depth of each irrigation, inches; the carry-over stays "
+                  "as the defaults gave it",
+                  "Net Irr"),
+        QStringLiteral("X")};
     QCommandLineOption carryBeg{QStringLiteral("carry-beg"),
-                                QStringLiteral("crop: spring carry-over, inches."),
+                                withRange("crop: spring carry-over, inches", "Carry Beg"),
                                 QStringLiteral("X")};
     QCommandLineOption carryEnd{QStringLiteral("carry-end"),
-                                QStringLiteral("crop: fall carry-over, inches."),
+                                withRange("crop: fall carry-over, inches", "Carry End"),
                                 QStringLiteral("X")};
-    QCommandLineOption soil{QStringLiteral("soil"),
-                            QStringLiteral("crop: surface soil (Clay, Clay Loam, Silt Loam, "
-                                           "Sandy Loam, Loamy Sand, Sand)."),
-                            QStringLiteral("SOIL")};
+    QCommandLineOption soil{
+        QStringLiteral("soil"),
+        QStringLiteral("crop: surface soil (%1).").arg(soilChoices().join(QStringLiteral(", "))),
+        QStringLiteral("SOIL")};
     QCommandLineOption irrigation{
         QStringLiteral("irrigation"),
-        QStringLiteral("crop: irrigation type (sets the fraction wetted)."),
+        QStringLiteral("crop: irrigation type as the local defaults or the crop parameters "
+                       "dialog word it (sets the fraction wetted)."),
         QStringLiteral("TYPE")};
     QCommandLineOption stress{QStringLiteral("stress"),
-                              QStringLiteral("crop: water stress factor."), QStringLiteral("X")};
+                              withRange("crop: water stress factor", "Stress Factor"),
+                              QStringLiteral("X")};
     QCommandLineOption cuttings{QStringLiteral("cuttings"),
-                                QStringLiteral("crop: number of hay cuttings (1-12)."),
+                                withRange("crop: number of hay cuttings", "Cuttings"),
                                 QStringLiteral("N")};
     QCommandLineOption firstCut{QStringLiteral("first-cut"),
                                 QStringLiteral("crop: first cutting date M/D."),
@@ -164,18 +197,43 @@ std::optional<kova::calc::MonthDay> dateOption(const Parsed& p, const QCommandLi
     return kova::calc::MonthDay{month, day};
 }
 
-std::optional<double> numberOption(const Parsed& p, const QCommandLineOption& o, double min,
-                                   bool minExcluded) {
+// A finite number within the range of the field the option fills; a whole one for a
+// Smallint field.
+template <class T>
+std::optional<T> numberOption(const Parsed& p, const QCommandLineOption& o, const char* fieldName) {
     if (!p.parser.isSet(o))
         return std::nullopt;
+    const kova::store::FieldDef& field = workingField(fieldName);
+    const bool whole = field.type == kova::store::FieldType::Smallint;
     bool ok = false;
     const double v = p.parser.value(o).toDouble(&ok);
-    if (!ok || v < min || (minExcluded && v == min))
-        badInput(QStringLiteral("invalid number '%1' for --%2 (%3 %4)")
+    if (!ok || !std::isfinite(v) || !field.accepts(v) || (whole && v != std::floor(v)))
+        badInput(QStringLiteral("invalid number '%1' for --%2 (%3%4)")
                      .arg(p.parser.value(o), o.names().front(),
-                          minExcluded ? QStringLiteral("above") : QStringLiteral("at least"),
-                          QString::number(min)));
-    return v;
+                          whole ? QStringLiteral("a whole number, ") : QString(),
+                          rangeText(field)));
+    return static_cast<T>(v);
+}
+
+// One entry of `choices`, exactly as written there.
+std::optional<QString> listOption(const Parsed& p, const QCommandLineOption& o, const QString& what,
+                                  const QStringList& choices) {
+    if (!p.parser.isSet(o))
+        return std::nullopt;
+    const QString value = p.parser.value(o);
+    if (!choices.contains(value))
+        badInput(QStringLiteral("unknown %1 '%2' for --%3 (%4)")
+                     .arg(what, value, o.names().front(), choices.join(QStringLiteral(", "))));
+    return value;
+}
+
+// The local defaults' wording and the crop parameters dialog's, each entry once.
+QStringList irrigationChoices() {
+    QStringList choices = kova::calc::localIrrigationTypes();
+    for (const QString& type : kova::calc::dialogIrrigationTypes())
+        if (!choices.contains(type))
+            choices << type;
+    return choices;
 }
 
 CropOverrides overridesOf(const Parsed& p) {
@@ -184,29 +242,18 @@ CropOverrides overridesOf(const Parsed& p) {
     o.harvest = dateOption(p, p.harvest);
     o.firstCut = dateOption(p, p.firstCut);
     o.lastCut = dateOption(p, p.lastCut);
-    o.netIrr = numberOption(p, p.netIrr, 0, true);
-    o.carryBeg = numberOption(p, p.carryBeg, 0, false);
-    o.carryEnd = numberOption(p, p.carryEnd, 0, false);
-    o.stress = numberOption(p, p.stress, 0, false);
-    if (const auto n = numberOption(p, p.cuttings, 1, false)) {
-        if (*n > 12 || *n != static_cast<int>(*n))
-            badInput(QStringLiteral("invalid number '%1' for --cuttings (1 to 12)")
-                         .arg(p.parser.value(p.cuttings)));
-        o.cuttings = static_cast<int>(*n);
-    }
-    if (p.parser.isSet(p.soil)) {
-        const QString soil = p.parser.value(p.soil);
-        const auto& names = kova::calc::soilNames();
-        if (std::find(names.begin(), names.end(), soil) == names.end())
-            badInput(QStringLiteral("unknown soil '%1'").arg(soil));
-        o.soil = soil;
-    }
-    if (p.parser.isSet(p.irrigation))
-        o.irrigation = p.parser.value(p.irrigation);
+    o.netIrr = numberOption<double>(p, p.netIrr, "Net Irr");
+    o.carryBeg = numberOption<double>(p, p.carryBeg, "Carry Beg");
+    o.carryEnd = numberOption<double>(p, p.carryEnd, "Carry End");
+    o.stress = numberOption<double>(p, p.stress, "Stress Factor");
+    o.cuttings = numberOption<int>(p, p.cuttings, "Cuttings");
+    o.soil = listOption(p, p.soil, QStringLiteral("soil"), soilChoices());
+    o.irrigation =
+        listOption(p, p.irrigation, QStringLiteral("irrigation type"), irrigationChoices());
     return o;
 }
 
-QStringList listOption(const Parsed& p, const QCommandLineOption& o) {
+QStringList namesOption(const Parsed& p, const QCommandLineOption& o) {
     const QString text = p.parser.isSet(o) ? p.parser.value(o) : QStringLiteral("all");
     return text.split(QLatin1Char(','), Qt::SkipEmptyParts);
 }
@@ -249,16 +296,22 @@ int run(QCoreApplication& app) {
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (command == QStringLiteral("job"))
-        out << formatJob(runJob(options, args[1]), options.format);
-    else if (command == QStringLiteral("crop"))
-        out << formatJob(
-            runCrop(options, p.parser.value(p.station), p.parser.value(p.crop), overrides),
-            options.format);
-    else if (command == QStringLiteral("dates"))
-        out << formatDates(runDates(options, p.parser), options.format);
-    else
-        runBatch(options, listOption(p, p.stations), listOption(p, p.crops), out, err);
+    try {
+        if (command == QStringLiteral("job"))
+            out << formatJob(runJob(options, args[1]), options.format);
+        else if (command == QStringLiteral("crop"))
+            out << formatJob(
+                runCrop(options, p.parser.value(p.station), p.parser.value(p.crop), overrides),
+                options.format);
+        else if (command == QStringLiteral("dates"))
+            out << formatDates(runDates(options, p.parser), options.format);
+        else
+            runBatch(options, namesOption(p, p.stations), namesOption(p, p.crops), out, err);
+    } catch (const InputError& e) {
+        badInput(database.inUserWords(e.message));
+    } catch (const std::exception& e) {
+        throw std::runtime_error(database.inUserWords(QString::fromUtf8(e.what())).toStdString());
+    }
     return 0;
 }
 

@@ -12,9 +12,16 @@ public:
     // Snapshots `databaseFile`, or the database behind the alias "Kova" when it is empty.
     bool open(const QString& databaseFile, QString* error);
     QString alias() const;
+    // A message of the store with the private copy named as the user's database: the copy is
+    // the tool's own business.
+    QString inUserWords(const QString& message) const;
 
 private:
+    bool checkTables(QString* error) const;
+
     QTemporaryDir dir_;
+    QString source_;
+    QString copy_;
 };
 
 } // namespace kova::tools
