@@ -8,7 +8,7 @@
 #include "store/table.h"
 
 #include <QFile>
-#include <QSet>
+#include <QHash>
 
 namespace kova::climimport {
 
@@ -200,20 +200,45 @@ bool ClimateLoader::loadStations(store::Table& climate, const QStringList& count
     if (!addMode && !climate.emptyTable())
         return failed(climate.errorString());
 
-    const QSet<QString> selected(counties.begin(), counties.end());
+    QHash<QString, int> perCounty;
+    for (const QString& name : counties)
+        perCounty.insert(name, 0);
     StationFileReader reader(file);
     QByteArray line;
     while (reader.nextRecord(&line)) {
         const auto header = parseRecordHeader(line);
         if (!header)
             return failed(QStringLiteral("1 End of file or error"));
-        if (!selected.contains(header->county))
+        const auto county = perCounty.find(header->county);
+        if (county == perCounty.end())
             continue;
         if (!appendStation(climate, *header, reader))
             return false;
+        ++*county;
         ++*loaded;
     }
-    return true;
+    return loadedEveryStation(counties, perCounty);
+}
+
+// The station file must still hold every station the scan wrote for the chosen counties: a
+// file changed behind the import's back would otherwise end in success with stations missing.
+bool ClimateLoader::loadedEveryStation(const QStringList& counties,
+                                       const QHash<QString, int>& loaded) {
+    QStringList missing;
+    for (const QString& name : counties) {
+        const int written = workFiles_.stationsWritten(name);
+        if (loaded.value(name) != written)
+            missing << QStringLiteral("%1 of the %2 stations of %3")
+                           .arg(loaded.value(name))
+                           .arg(written)
+                           .arg(name);
+    }
+    if (missing.isEmpty())
+        return true;
+    return failed(QStringLiteral("The work file TmpTP.txt no longer holds every converted "
+                                 "station (it holds %1), so nothing was loaded. Please start "
+                                 "the import again.")
+                      .arg(missing.join(QStringLiteral("; "))));
 }
 
 // A record that cannot be read or posted cancels its row and ends the load.

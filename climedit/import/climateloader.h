@@ -6,6 +6,7 @@
 #include "importfeedback.h"
 #include "workfiles.h"
 
+#include <QHash>
 #include <QStringList>
 
 namespace kova::store {
@@ -44,6 +45,7 @@ private:
     bool appendCounties(store::Table& county, const QStringList& counties);
     bool loadStations(store::Table& climate, const QStringList& counties, bool addMode,
                       int* loaded);
+    bool loadedEveryStation(const QStringList& counties, const QHash<QString, int>& loaded);
     bool appendStation(store::Table& climate, const RecordHeader& header,
                        StationFileReader& reader);
     bool failed(const QString& text);

@@ -77,6 +77,7 @@ int CountyFileConverter::convertSections(QFile& output, FileConversion* result) 
             if (output.write(record) != record.size())
                 return fail("Can't open output TXT file.").code;
             result->counties << station->county;
+            workFiles_.noteStationWritten(station->county);
         }
         if (code != 0)
             return code;

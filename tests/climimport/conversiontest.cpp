@@ -231,7 +231,7 @@ TEST_F(ConversionTest, FileOpenFailuresGiveTheirMessagesAndCodeOne) {
     EXPECT_EQ(log.texts(), QStringList{QStringLiteral("Can't open input FName TXT file.")});
 
     log.clear();
-    const WorkFiles nowhere(dirs.countyDir() + QStringLiteral("/no/such/dir"));
+    WorkFiles nowhere(dirs.countyDir() + QStringLiteral("/no/such/dir"));
     CountyFileConverter lost(nowhere, numbers, log);
     EXPECT_EQ(lost.convert(dirs.copyExample(QStringLiteral("56021.txt"))).code, 1);
     EXPECT_EQ(log.texts(), QStringList{QStringLiteral("Can't open output TXT file.")});

@@ -24,6 +24,7 @@ public:
     ImportDirs();
     QString countyDir() const { return counties_.path(); }
     const WorkFiles& work() const { return work_; }
+    WorkFiles& work() { return work_; }
     QString writeCountyFile(const QString& name, const QByteArray& text) const;
     QString copyExample(const QString& name, const QString& as = {}) const;
     QByteArray stationFileText() const;

@@ -79,7 +79,7 @@ int runImport(const ImportOptions& options, QTextStream& out, QTextStream& err) 
     if (!useDatabaseFile(options.databaseFile, err))
         return kFailed;
     QString error;
-    const auto work = WorkFiles::locate(&error);
+    auto work = WorkFiles::locate(&error);
     if (!work) {
         err << "kovaclim-import: " << error << "\n";
         return kFailed;
