@@ -26,10 +26,10 @@ public:
 private:
     struct Step {
         bool ok = true;
-        const char* abortText = nullptr; // message of a failed step; nullptr: silent
+        QString abortText; // message of a failed step ("%s": the station); empty: silent
     };
     static Step done() { return {}; }
-    static Step failed(const char* text) { return {false, text}; }
+    static Step failed(const char* text) { return {false, QString::fromLatin1(text)}; }
 
     void readStationLine(const QByteArray& line, StationRecord* r) const;
     Step readBody(StationRecord* r);
@@ -38,9 +38,13 @@ private:
     Step readMonths(StationRecord* r);
     Step readFrostDates(StationRecord* r);
     int skipToSectionEnd();
+    // Values outside the valid values of their `Climate` field, noted as "T Dec 9e99 (...)".
+    void checkNumber(const QString& field, double value, const QString& asRead);
+    void checkText(const QString& field, const QString& value);
 
     TextCursor& cursor_;
     ImportMessages& messages_;
+    QStringList outOfRange_;
 };
 
 // Helpers of the fixed-column layout, public for their tests.

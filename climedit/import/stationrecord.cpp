@@ -1,23 +1,23 @@
 #include "stationrecord.h"
 
-#include <algorithm>
-#include <cstdio>
-
 namespace kova::climimport {
 
 namespace {
 
-QByteArray series(const std::array<double, 12>& values, const char* format) {
+// A cell at least five characters wide, the value left-aligned, then a blank. The cell grows
+// with the value, so no value is ever cut or runs into the next one.
+QByteArray series(const std::array<double, 12>& values, int decimals) {
     QByteArray line;
-    char cell[64];
-    for (double v : values) {
-        const int n = std::snprintf(cell, sizeof cell, format, v);
-        line.append(cell, n < 0 ? 0 : std::min<qsizetype>(n, qsizetype(sizeof cell) - 1));
-    }
+    for (double v : values)
+        line += QByteArray::number(v, 'f', decimals).leftJustified(5) + ' ';
     return line;
 }
 
 } // namespace
+
+double asWritten(double value, int decimals) {
+    return QByteArray::number(value, 'f', decimals).toDouble() + 0.0; // no "-0.0"
+}
 
 QByteArray formatStationRecord(const StationRecord& station) {
     QByteArray out;
@@ -25,8 +25,8 @@ QByteArray formatStationRecord(const StationRecord& station) {
            station.name.toUtf8() + '|' + station.token.toUtf8() + " \n";
     out += QByteArray::number(station.latitude) + ' ' + QByteArray::number(station.longitude) +
            ' ' + QByteArray::number(station.elevation) + " \n";
-    out += series(station.temperature, "%-5.1lf ") + '\n';
-    out += series(station.precipitation, "%-5.2lf ") + '\n';
+    out += series(station.temperature, kTemperatureDecimals) + '\n';
+    out += series(station.precipitation, kPrecipitationDecimals) + '\n';
     for (const QString& date : station.frostDates)
         out += date.toUtf8() + ' ';
     out += "\n\n";

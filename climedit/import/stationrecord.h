@@ -26,6 +26,12 @@ struct StationRecord {
 inline constexpr std::array<const char*, 4> kFrostDateFields = {"Spr mo/dy 28", "Fall mo/dy 28",
                                                                 "Spr mo/dy 32", "Fall mo/dy 32"};
 
+// Decimals of the monthly series in "TmpTP.txt".
+inline constexpr int kTemperatureDecimals = 1;
+inline constexpr int kPrecipitationDecimals = 2;
+// `value` as the station file keeps it, rounded to `decimals`.
+double asWritten(double value, int decimals);
+
 // The six lines of a record in "TmpTP.txt", each ended by a line feed.
 QByteArray formatStationRecord(const StationRecord& station);
 

@@ -5,6 +5,8 @@
 
 #include "climedit/import/countyfileconverter.h"
 #include "climedit/import/sectionparser.h"
+#include "climedit/import/stationfilereader.h"
+#include "climedit/import/stationrecord.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -214,6 +216,73 @@ INSTANTIATE_TEST_SUITE_P(
             name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
         return name;
     });
+
+// A value outside its field's valid values aborts the station with every such field named,
+// whatever its size, and the next file is converted as usual.
+struct OutOfRangeCase {
+    const char* what;
+    int line;
+    const char* text;
+    const char* message;
+};
+
+class OutOfRangeTest : public ConversionTest,
+                       public ::testing::WithParamInterface<OutOfRangeCase> {};
+
+TEST_P(OutOfRangeTest, AbortsTheStationAndTheImportGoesOn) {
+    const OutOfRangeCase& c = GetParam();
+    convert(QStringLiteral("56021.txt"), cheyenneWithLine(c.line, c.text));
+    EXPECT_TRUE(dirs.stationFileText().isEmpty()) << dirs.stationFileText().constData();
+    EXPECT_EQ(log.texts(), QStringList{QString::fromUtf8(c.message)});
+
+    EXPECT_EQ(convertExample(QStringLiteral("20057.txt")).counties,
+              QStringList{QStringLiteral("Ford, KS")});
+    EXPECT_TRUE(dirs.stationFileText().startsWith("#1 Ford, KS|DODGE CITY|"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryCheckedField, OutOfRangeTest,
+    ::testing::Values(
+        OutOfRangeCase{"huge_december_temperature", 26,
+                       "  December   38.2    17.3    9e99     0.49",
+                       "Values out of range ? aborting Sta CHEYENNE: T Dec 9e99 (valid -80 to "
+                       "130)\n"},
+        OutOfRangeCase{"huge_january_temperature", 15, "  January    39.5    18.0    1e60     0.33",
+                       "Values out of range ? aborting Sta CHEYENNE: T Jan 1e60 (valid -80 to "
+                       "130)\n"},
+        // 99.996 would be written as 100.00.
+        OutOfRangeCase{"precipitation_rounded_past_its_limit", 20,
+                       "  June       75.3    48.9    62.1   99.996",
+                       "Values out of range ? aborting Sta CHEYENNE: P Jun 99.996 (valid 0 to "
+                       "99.99)\n"},
+        OutOfRangeCase{"location", 1,
+                       "  Latitude: 9999      Longitude: 10448        Elevation: 99999",
+                       "Values out of range ? aborting Sta CHEYENNE: Latitude 9999 (valid 0 to "
+                       "9059); Elevation 99999 (valid -1000 to 29000)\n"},
+        OutOfRangeCase{"frost_dates", 47,
+                       "  50 percent *)           -   to   -      13/45 to 10/11     5/12 to  2/30",
+                       "Values out of range ? aborting Sta CHEYENNE: Spr mo/dy 28 13/45 (valid "
+                       "MM/DD or 00/00); Fall mo/dy 32 02/30 (valid MM/DD or 00/00)\n"}),
+    [](const ::testing::TestParamInfo<OutOfRangeCase>& info) {
+        return std::string(info.param.what);
+    });
+
+TEST(StationRecordLayout, AnyValueReadsBackAsWritten) {
+    StationRecord station;
+    station.county = QStringLiteral("C, XX");
+    station.name = QStringLiteral("N");
+    station.temperature.fill(1e300);
+    station.temperature[11] = -7.26;
+    station.precipitation.fill(0.126);
+    station.frostDates.fill(QStringLiteral("00/00"));
+    const QList<QByteArray> lines = linesOf(formatStationRecord(station));
+    ASSERT_EQ(lines.size(), 6);
+    const auto temperatures = parseNumbers(lines[2], 12);
+    ASSERT_TRUE(temperatures.has_value()) << lines[2].constData();
+    EXPECT_EQ(std::count(temperatures->begin(), temperatures->end(), 1e300), 11);
+    EXPECT_EQ(temperatures->back(), -7.3);
+    EXPECT_EQ(lines[3], QByteArray("0.13  ").repeated(12));
+}
 
 TEST_F(ConversionTest, ABrokenStationDoesNotStopTheNextOneOfTheFile) {
     QList<QByteArray> lines = linesOf(exampleFile(QStringLiteral("06037.txt")));

@@ -4,6 +4,7 @@
 
 #include "climedit/import/importfeedback.h"
 #include "climedit/import/workfiles.h"
+#include "qtprinting.h"
 
 #include <QByteArray>
 #include <QString>
