@@ -92,10 +92,7 @@ QString sourceText(const QByteArray& bytes) {
     QString text = utf8.decode(bytes);
     if (utf8.hasError())
         text = QString::fromLatin1(bytes);
-    for (QChar& c : text)
-        if (c.unicode() < 0x20 || c == QLatin1Char('|') || c.unicode() == 0x7f)
-            c = QLatin1Char(' ');
-    return text;
+    return recordText(text);
 }
 
 int StationSectionParser::parse(const QByteArray& stationLine,

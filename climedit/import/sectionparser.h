@@ -55,8 +55,7 @@ std::optional<double> numberInColumns(const QByteArray& line, int first, int las
 // A five-character frost-date cell as stored: "05/02", "00/00" for no date; nullopt when the
 // cell is not a date. Fall dates also read a letter as "no date".
 std::optional<QString> frostDateFromCell(QByteArray cell, bool fallDate);
-// Source text as stored: UTF-8 when valid, else Latin-1; control characters and the record
-// separator "|" become blanks.
+// Source text as stored: UTF-8 when valid, else Latin-1, as `recordText`.
 QString sourceText(const QByteArray& bytes);
 
 } // namespace kova::climimport

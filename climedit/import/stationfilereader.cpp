@@ -1,5 +1,7 @@
 #include "stationfilereader.h"
 
+#include "stationrecord.h"
+
 #include <QStringList>
 #include <cmath>
 
@@ -33,10 +35,11 @@ std::optional<RecordHeader> parseRecordHeader(const QByteArray& rest) {
     if (blank < 0 || bar2 < 0)
         return std::nullopt;
     RecordHeader header;
-    header.county = QString::fromUtf8(rest.mid(blank + 1, bar1 - blank - 1));
-    header.name = QString::fromUtf8(rest.mid(bar1 + 1, bar2 - bar1 - 1));
+    // A work file edited by hand still brings no control character into a stored text.
+    header.county = recordText(QString::fromUtf8(rest.mid(blank + 1, bar1 - blank - 1)));
+    header.name = recordText(QString::fromUtf8(rest.mid(bar1 + 1, bar2 - bar1 - 1)));
     // The blank after the number is the record's separator, not part of the number.
-    header.number = QString::fromUtf8(rest.mid(bar2 + 1).trimmed());
+    header.number = recordText(QString::fromUtf8(rest.mid(bar2 + 1).trimmed()));
     return header;
 }
 

@@ -15,6 +15,13 @@ QByteArray series(const std::array<double, 12>& values, int decimals) {
 
 } // namespace
 
+QString recordText(QString text) {
+    for (QChar& c : text)
+        if (c.category() == QChar::Other_Control || c == QLatin1Char('|'))
+            c = QLatin1Char(' ');
+    return text;
+}
+
 double asWritten(double value, int decimals) {
     return QByteArray::number(value, 'f', decimals).toDouble() + 0.0; // no "-0.0"
 }

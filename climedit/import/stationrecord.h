@@ -26,6 +26,10 @@ struct StationRecord {
 inline constexpr std::array<const char*, 4> kFrostDateFields = {"Spr mo/dy 28", "Fall mo/dy 28",
                                                                 "Spr mo/dy 32", "Fall mo/dy 32"};
 
+// A text as a record carries it: every control character (Unicode category Cc: C0, DEL and
+// the C1 range such as U+009B) and the record separator "|" become blanks.
+QString recordText(QString text);
+
 // Decimals of the monthly series in "TmpTP.txt".
 inline constexpr int kTemperatureDecimals = 1;
 inline constexpr int kPrecipitationDecimals = 2;

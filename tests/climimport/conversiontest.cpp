@@ -343,6 +343,25 @@ TEST(SourceText, NoControlCharacterOrSeparatorReachesAStoredText) {
     EXPECT_EQ(sourceText("Do\xf1"
                          "a Ana"),
               QStringLiteral("Do\u00f1a Ana")); // Latin-1
+    // C1 controls (a terminal's escape introducer U+009B among them), in either encoding.
+    EXPECT_EQ(sourceText("A\xc2\x9b"
+                         "31mB\xc2\x85"
+                         "C\x7f"),
+              QStringLiteral("A 31mB C "));
+    EXPECT_EQ(sourceText("A\x9b"
+                         "31mB\x80\x9f"),
+              QStringLiteral("A 31mB  "));
+}
+
+TEST_F(ConversionTest, NoControlCharacterReachesTheRecordFromAnyText) {
+    QList<QByteArray> lines = linesOf(exampleFile(QStringLiteral("56021.txt")));
+    lines[0] = "WEATHER RECORDS Station : CHEY\xc2\x9b"
+               "2JENNE, WY24\x1b"
+               "018  1981-2010";
+    lines[2] = "  State FIPS/County(FIPS): 56021    County Name: Lara\xc2\x9dmie";
+    convert(QStringLiteral("56021.txt"), joinLines(lines));
+    EXPECT_TRUE(dirs.stationFileText().startsWith("#1 Lara mie, WY|CHEY 2JENNE|WY24 018 \n"))
+        << dirs.stationFileText().constData();
 }
 
 } // namespace

@@ -255,6 +255,16 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(info.param.what);
     });
 
+TEST_F(LoadTest, ControlCharactersOfAnEditedWorkFileAreBlanked) {
+    QByteArray record = kGoodRecord;
+    record.replace("CHEYENNE", "CHEY\xc2\x9b"
+                               "ENNE\x1b");
+    writeStationFile(record);
+    dirs.work().noteStationWritten(kLaramie);
+    ASSERT_EQ(load({kLaramie}, true).outcome, LoadOutcome::Loaded);
+    EXPECT_EQ(stationNames(), QStringList{QStringLiteral("CHEY ENNE ")});
+}
+
 TEST_F(LoadTest, MissingWorkFileIsReportedAndChangesNothing) {
     addStation(QStringLiteral("OLD STATION"), QStringLiteral("Old, XX"));
     const QStringList climateBefore = dump(QStringLiteral("Climate"));
