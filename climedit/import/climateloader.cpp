@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QHash>
+#include <QSet>
 
 namespace kova::climimport {
 
@@ -22,12 +23,25 @@ QString asStored(const store::Table& table, const QString& county) {
     return field && field->width > 0 ? county.left(field->width) : county;
 }
 
-bool holdsCounty(store::Table& county, const QString& name) {
-    const QString stored = asStored(county, name);
+// Which of `names` `County` holds now, in the order of `names`.
+QStringList countiesHeld(store::Table& county, const QStringList& names) {
+    QSet<QString> stored;
     for (county.first(); !county.eof(); county.next())
-        if (county.asString(kCountyField) == stored)
-            return true;
-    return false;
+        stored.insert(county.asString(kCountyField));
+    QStringList held;
+    for (const QString& name : names)
+        if (stored.contains(asStored(county, name)))
+            held << name;
+    return held;
+}
+
+// The names in one list and not in the other, in the order of `all`.
+QStringList differing(const QStringList& all, const QStringList& a, const QStringList& b) {
+    QStringList result;
+    for (const QString& name : all)
+        if (a.contains(name) != b.contains(name))
+            result << name;
+    return result;
 }
 
 bool setSeries(store::Table& climate, const QString& prefix, const std::vector<double>& values) {
@@ -100,8 +114,12 @@ LoadResult ClimateLoader::load(const QStringList& selectedCounties, bool addMode
         return result;
     }
 
+    // The questions come before the write transaction: a box waiting for a person must never
+    // hold the write lock that other programs wait for.
+    const QStringList selection = counties;
+    const QStringList held = addMode ? countiesHeld(county, selection) : QStringList();
     QStringList replaced;
-    if (counties.isEmpty() || (addMode && !keepOrReplace(county, &counties, &replaced))) {
+    if (counties.isEmpty() || (addMode && !keepOrReplace(held, &counties, &replaced))) {
         messages_.report(
             {MessageKind::Information, QStringLiteral("There are no selected counties!")});
         result.outcome = LoadOutcome::NoCounties;
@@ -113,6 +131,11 @@ LoadResult ClimateLoader::load(const QStringList& selectedCounties, bool addMode
         failed(transaction.error());
         return result;
     }
+    // Another program may have written while the questions were open.
+    county.refresh();
+    climate.refresh();
+    if (addMode && !unchangedSinceQuestions(county, selection, held))
+        return result;
     for (const QString& name : replaced)
         if (!removeCounty(county, climate, name))
             return result;
@@ -135,11 +158,11 @@ LoadResult ClimateLoader::load(const QStringList& selectedCounties, bool addMode
 
 // Add mode: every selected county already in `County` is asked about in turn. Yes replaces
 // it, No takes it out of the selection. False when the selection ends up empty.
-bool ClimateLoader::keepOrReplace(store::Table& county, QStringList* counties,
+bool ClimateLoader::keepOrReplace(const QStringList& held, QStringList* counties,
                                   QStringList* replaced) {
     const QStringList asked = *counties;
     for (const QString& name : asked) {
-        if (!holdsCounty(county, name))
+        if (!held.contains(name))
             continue;
         if (answerer_.confirm(QStringLiteral("There is already a county named ") + name +
                               QStringLiteral(". Replace it?"))) {
@@ -151,6 +174,21 @@ bool ClimateLoader::keepOrReplace(store::Table& county, QStringList* counties,
             return false;
     }
     return true;
+}
+
+// The answers hold only while `County` still holds the selected counties it held when they
+// were asked; otherwise nothing is loaded and the changed counties are named.
+bool ClimateLoader::unchangedSinceQuestions(store::Table& county, const QStringList& selection,
+                                            const QStringList& held) {
+    const QStringList changed = differing(selection, held, countiesHeld(county, selection));
+    if (changed.isEmpty())
+        return true;
+    return failed(QStringLiteral("Another program added or removed %1 while the questions were "
+                                 "answered, so nothing was loaded. Please start the import "
+                                 "again.")
+                      .arg((changed.size() == 1 ? QStringLiteral("the county ")
+                                                : QStringLiteral("the counties ")) +
+                           changed.join(QStringLiteral("; "))));
 }
 
 bool ClimateLoader::removeCounty(store::Table& county, store::Table& climate, const QString& name) {

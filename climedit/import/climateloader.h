@@ -1,7 +1,8 @@
 #pragma once
 // Continue of the county selection: puts the chosen counties into `County` and their
-// stations from "TmpTP.txt" into `Climate`, adding to the tables or replacing them. The whole
-// load is one transaction: when any part fails, both tables stay exactly as they were.
+// stations from "TmpTP.txt" into `Climate`, adding to the tables or replacing them. Questions
+// first, then one transaction for the whole load: when any part fails, both tables stay
+// exactly as they were.
 
 #include "importfeedback.h"
 #include "workfiles.h"
@@ -40,7 +41,9 @@ public:
     LoadResult load(const QStringList& selectedCounties, bool addMode);
 
 private:
-    bool keepOrReplace(store::Table& county, QStringList* counties, QStringList* replaced);
+    bool keepOrReplace(const QStringList& held, QStringList* counties, QStringList* replaced);
+    bool unchangedSinceQuestions(store::Table& county, const QStringList& selection,
+                                 const QStringList& held);
     bool removeCounty(store::Table& county, store::Table& climate, const QString& name);
     bool appendCounties(store::Table& county, const QStringList& counties);
     bool loadStations(store::Table& climate, const QStringList& counties, bool addMode,

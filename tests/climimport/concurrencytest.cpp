@@ -1,5 +1,6 @@
-// Imports beside other writers: two imports started from one directory at once, and a work
-// file that no longer holds what the scan wrote.
+// Imports beside other writers: two imports started from one directory at once, a work file
+// that no longer holds what the scan wrote, and another program writing `County` while a
+// question waits for its answer.
 
 #include "countyfixture.h"
 #include "tempdatabase.h"
@@ -11,6 +12,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace kova::climimport;
@@ -40,6 +45,43 @@ public:
 private:
     QString previous_;
 };
+
+// Another program's write, through a connection of its own.
+void writeAsAnotherProgram(const QString& databaseFile, const QString& statement) {
+    const QString name = QStringLiteral("another program");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(databaseFile);
+        ASSERT_TRUE(db.open()) << db.lastError().text().toStdString();
+        QSqlQuery query(db);
+        ASSERT_TRUE(query.exec(statement)) << query.lastError().text().toStdString();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+// Answers Yes, after letting another program write while the question was open.
+class AnswerAfterAWrite : public ImportAnswerer {
+public:
+    explicit AnswerAfterAWrite(std::function<void()> write) : write_(std::move(write)) {}
+    bool confirm(const QString& question) override {
+        questions << question;
+        write_();
+        return true;
+    }
+    QStringList questions;
+
+private:
+    std::function<void()> write_;
+};
+
+QStringList counties() {
+    Table table(QStringLiteral("County"));
+    table.open();
+    QStringList names;
+    for (table.first(); !table.eof(); table.next())
+        names << table.asString(QStringLiteral("County"));
+    return names;
+}
 
 class ConcurrencyTest : public ::testing::Test {
 protected:
@@ -115,5 +157,56 @@ TEST_F(ConcurrencyTest, AWorkFileThatLostStationsLoadsNothing) {
                   "so nothing was loaded. Please start the import again.")});
     EXPECT_EQ(stationNames(), QStringList{QStringLiteral("CHEYENNE")});
 }
+
+// The questions come first, with no write transaction open while they wait; the load then
+// finds `County` as the answers left it, or loads nothing and names the county that changed.
+struct WriterCase {
+    const char* what;
+    const char* statement;
+    const char* message;
+    QStringList countiesAfter;
+};
+
+class WriterBetweenQuestionAndLoad : public ConcurrencyTest,
+                                     public ::testing::WithParamInterface<WriterCase> {};
+
+TEST_P(WriterBetweenQuestionAndLoad, LoadsNothingAndNamesTheCounty) {
+    ImportDirs dirs;
+    dirs.copyExample(QStringLiteral("56021.txt"));
+    dirs.copyExample(QStringLiteral("04013.txt"));
+    const ScanResult scanned = ClimateScan(dirs.work(), numbers, log).run(dirs.countyDir());
+    ASSERT_EQ(ClimateLoader(dirs.work(), log, answerer)
+                  .load({QStringLiteral("Laramie, WY")}, true)
+                  .outcome,
+              LoadOutcome::Loaded);
+
+    AnswerAfterAWrite writer([this] {
+        writeAsAnotherProgram(database.file(), QString::fromUtf8(GetParam().statement));
+    });
+    const LoadResult result = ClimateLoader(dirs.work(), log, writer).load(scanned.counties, true);
+    EXPECT_EQ(writer.questions, QStringList{QStringLiteral(
+                                    "There is already a county named Laramie, WY. Replace it?")});
+    EXPECT_EQ(result.outcome, LoadOutcome::Failed);
+    EXPECT_EQ(log.texts().last(), QString::fromUtf8(GetParam().message));
+    EXPECT_EQ(stationNames(), QStringList{QStringLiteral("CHEYENNE")});
+    EXPECT_EQ(counties(), GetParam().countiesAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AddOrRemove, WriterBetweenQuestionAndLoad,
+    ::testing::Values(
+        WriterCase{"adds_a_selected_county",
+                   "INSERT INTO County (County) VALUES ('Maricopa, AZ')",
+                   "Another program added or removed the county Maricopa, AZ while the "
+                   "questions were answered, so nothing was loaded. Please start the import "
+                   "again.",
+                   {QStringLiteral("Laramie, WY"), QStringLiteral("Maricopa, AZ")}},
+        WriterCase{"removes_the_county_asked_about",
+                   "DELETE FROM County WHERE County = 'Laramie, WY'",
+                   "Another program added or removed the county Laramie, WY while the "
+                   "questions were answered, so nothing was loaded. Please start the import "
+                   "again.",
+                   {}}),
+    [](const ::testing::TestParamInfo<WriterCase>& info) { return std::string(info.param.what); });
 
 } // namespace
