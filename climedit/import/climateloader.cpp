@@ -16,6 +16,8 @@ namespace kova::climimport {
 namespace {
 
 const QString kCountyField = QStringLiteral("County");
+const QString kNameField = QStringLiteral("Station Name");
+const QString kWeatherSiteField = QStringLiteral("WHR Location");
 
 // The county as the table keeps it: cut to the field's width.
 QString asStored(const store::Table& table, const QString& county) {
@@ -56,7 +58,7 @@ bool setSeries(store::Table& climate, const QString& prefix, const std::vector<d
 // message of what went wrong, empty when the row is ready to post.
 QString fillStation(store::Table& climate, const RecordHeader& header, StationFileReader& reader) {
     if (!climate.setValue(kCountyField, header.county) ||
-        !climate.setValue(QStringLiteral("Station Name"), header.name) ||
+        !climate.setValue(kNameField, header.name) ||
         !climate.setValue(QStringLiteral("Station No"), header.number) ||
         !climate.setValue(QStringLiteral("Marked"), false)) // imported stations start unmarked
         return climate.errorString();
@@ -94,6 +96,23 @@ QStringList withoutRepeats(const QStringList& names) {
 }
 
 } // namespace
+
+void WeatherSiteLinks::note(const store::Table& climate) {
+    const QString site = climate.asString(kWeatherSiteField);
+    if (!site.isEmpty())
+        byName_.insert(climate.asString(kNameField).toCaseFolded(), site);
+}
+
+bool WeatherSiteLinks::restore(store::Table& climate) {
+    const auto it = byName_.constFind(climate.asString(kNameField).toCaseFolded());
+    if (it == byName_.cend())
+        return true;
+    if (!climate.setValue(kWeatherSiteField, it.value()))
+        return false;
+    byName_.erase(it);
+    ++kept_;
+    return true;
+}
 
 bool ClimateLoader::failed(const QString& text) {
     messages_.report({MessageKind::Error, text});
@@ -136,15 +155,14 @@ LoadResult ClimateLoader::load(const QStringList& selectedCounties, bool addMode
     climate.refresh();
     if (addMode && !unchangedSinceQuestions(county, selection, held))
         return result;
+    WeatherSiteLinks links;
     for (const QString& name : replaced)
-        if (!removeCounty(county, climate, name))
+        if (!removeCounty(county, climate, name, links))
             return result;
-    if (!addMode && !county.emptyTable()) {
-        failed(county.errorString());
+    if (!addMode && !removeAll(county, climate, links))
         return result;
-    }
     int loaded = 0;
-    if (!appendCounties(county, counties) || !loadStations(climate, counties, addMode, &loaded))
+    if (!appendCounties(county, counties) || !loadStations(climate, counties, links, &loaded))
         return result;
     if (!transaction.commit()) {
         failed(transaction.error());
@@ -152,6 +170,7 @@ LoadResult ClimateLoader::load(const QStringList& selectedCounties, bool addMode
     }
     result.outcome = LoadOutcome::Loaded;
     result.stations = loaded;
+    result.weatherSitesKept = links.kept();
     result.counties = counties;
     return result;
 }
@@ -191,7 +210,20 @@ bool ClimateLoader::unchangedSinceQuestions(store::Table& county, const QStringL
                            changed.join(QStringLiteral("; "))));
 }
 
-bool ClimateLoader::removeCounty(store::Table& county, store::Table& climate, const QString& name) {
+// Replace mode: both tables are emptied.
+bool ClimateLoader::removeAll(store::Table& county, store::Table& climate,
+                              WeatherSiteLinks& links) {
+    for (climate.first(); !climate.eof(); climate.next())
+        links.note(climate);
+    if (!county.emptyTable())
+        return failed(county.errorString());
+    if (!climate.emptyTable())
+        return failed(climate.errorString());
+    return true;
+}
+
+bool ClimateLoader::removeCounty(store::Table& county, store::Table& climate, const QString& name,
+                                 WeatherSiteLinks& links) {
     const QString stored = asStored(county, name);
     for (county.first(); !county.eof();) {
         if (county.asString(kCountyField) != stored)
@@ -205,9 +237,12 @@ bool ClimateLoader::removeCounty(store::Table& county, store::Table& climate, co
     bool ok = true;
     // The county index ignores case; only the exact county goes.
     for (climate.first(); ok && !climate.eof();) {
-        if (climate.asString(kCountyField) != stored)
+        if (climate.asString(kCountyField) != stored) {
             climate.next();
-        else if (!climate.remove())
+            continue;
+        }
+        links.note(climate);
+        if (!climate.remove())
             ok = failed(climate.errorString());
     }
     climate.cancelRange();
@@ -230,13 +265,11 @@ bool ClimateLoader::appendCounties(store::Table& county, const QStringList& coun
     return true;
 }
 
-bool ClimateLoader::loadStations(store::Table& climate, const QStringList& counties, bool addMode,
-                                 int* loaded) {
+bool ClimateLoader::loadStations(store::Table& climate, const QStringList& counties,
+                                 WeatherSiteLinks& links, int* loaded) {
     QFile file(workFiles_.stationFile());
     if (!file.open(QIODevice::ReadOnly))
         return failed(QStringLiteral("Can't open TmpTP.txt file for reading"));
-    if (!addMode && !climate.emptyTable())
-        return failed(climate.errorString());
 
     QHash<QString, int> perCounty;
     for (const QString& name : counties)
@@ -250,7 +283,7 @@ bool ClimateLoader::loadStations(store::Table& climate, const QStringList& count
         const auto county = perCounty.find(header->county);
         if (county == perCounty.end())
             continue;
-        if (!appendStation(climate, *header, reader))
+        if (!appendStation(climate, *header, reader, links))
             return false;
         ++*county;
         ++*loaded;
@@ -281,10 +314,12 @@ bool ClimateLoader::loadedEveryStation(const QStringList& counties,
 
 // A record that cannot be read or posted cancels its row and ends the load.
 bool ClimateLoader::appendStation(store::Table& climate, const RecordHeader& header,
-                                  StationFileReader& reader) {
+                                  StationFileReader& reader, WeatherSiteLinks& links) {
     if (!climate.append())
         return failed(climate.errorString());
     QString problem = fillStation(climate, header, reader);
+    if (problem.isEmpty() && !links.restore(climate))
+        problem = climate.errorString();
     if (problem.isEmpty() && climate.post())
         return true;
     if (problem.isEmpty())

@@ -50,7 +50,21 @@ QStringList stationNames(const QString& county = {}) {
     return names;
 }
 
-void addStation(const QString& name, const QString& county) {
+// "NAME=WHR Location", with " (marked)" for marked rows, in name order.
+QStringList weatherSites() {
+    Table table(QStringLiteral("Climate"));
+    table.open();
+    QStringList sites;
+    for (table.first(); !table.eof(); table.next())
+        sites << table.asString(QStringLiteral("Station Name")) + QLatin1Char('=') +
+                     table.asString(QStringLiteral("WHR Location")) +
+                     (table.asBool(QStringLiteral("Marked")) ? QStringLiteral(" (marked)")
+                                                             : QString());
+    sites.sort();
+    return sites;
+}
+
+void addStation(const QString& name, const QString& county, const QString& weatherSite = {}) {
     Table county_(QStringLiteral("County"));
     ASSERT_TRUE(county_.open());
     if (!county_.findKey({county})) {
@@ -63,6 +77,8 @@ void addStation(const QString& name, const QString& county) {
     ASSERT_TRUE(climate.append());
     climate.setValue(QStringLiteral("Station Name"), name);
     climate.setValue(QStringLiteral("County"), county);
+    climate.setValue(QStringLiteral("WHR Location"), weatherSite);
+    climate.setValue(QStringLiteral("Marked"), true);
     for (const char* field : {"Latitude", "Longitude", "Elevation"})
         climate.setValue(QLatin1String(field), 100.0);
     for (const char* field : kFrostDateFields)
@@ -188,6 +204,33 @@ TEST_F(LoadTest, ReplaceModeWithNoStationOfTheSelectionStillEmptiesTheTables) {
     EXPECT_EQ(load({kLaramie}, false).outcome, LoadOutcome::Loaded);
     EXPECT_TRUE(stationNames().isEmpty());
     EXPECT_EQ(dump(QStringLiteral("County")), QStringList{kLaramie});
+}
+
+// A station imported again under its name keeps the weather site chosen for it (and starts
+// unmarked like every imported station); the name compares as the name index does.
+TEST_F(LoadTest, ReimportedStationsKeepTheirWeatherSites) {
+    const QString dodgeCitySite = QStringLiteral("Dodge City KS Airport (WBAN 13985)");
+    addStation(QStringLiteral("CHEYENNE"), kLaramie, QStringLiteral("Cheyenne WHR"));
+    addStation(QStringLiteral("Dodge City"), QStringLiteral("Ford, KS"), dodgeCitySite);
+    addStation(QStringLiteral("GONE"), QStringLiteral("Ford, KS"), QStringLiteral("Gone WHR"));
+    addStation(QStringLiteral("PHOENIX SKY HARBOR INTL AP"), QStringLiteral("Old, AZ"),
+               QStringLiteral("Phoenix WHR"));
+    scan({QStringLiteral("56021.txt"), QStringLiteral("20057.txt"), QStringLiteral("04013.txt")});
+
+    answerer = ScriptedAnswerer({true});
+    const LoadResult added = load({QStringLiteral("Ford, KS")}, true);
+    ASSERT_EQ(added.outcome, LoadOutcome::Loaded) << log.texts().join('|').toStdString();
+    EXPECT_EQ(weatherSites(), (QStringList{QStringLiteral("CHEYENNE=Cheyenne WHR (marked)"),
+                                           QStringLiteral("DODGE CITY=") + dodgeCitySite,
+                                           QStringLiteral("PHOENIX SKY HARBOR INTL AP=Phoenix "
+                                                          "WHR (marked)")}));
+
+    // Replace mode: every station goes, and each one imported again keeps its site.
+    const LoadResult replaced = load({kLaramie, kMaricopa}, false);
+    ASSERT_EQ(replaced.outcome, LoadOutcome::Loaded) << log.texts().join('|').toStdString();
+    EXPECT_EQ(weatherSites(),
+              (QStringList{QStringLiteral("CHEYENNE=Cheyenne WHR"),
+                           QStringLiteral("PHOENIX SKY HARBOR INTL AP=Phoenix WHR")}));
 }
 
 TEST_F(LoadTest, RecordsOfCountiesNotSelectedAreSkipped) {

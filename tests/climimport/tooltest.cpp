@@ -63,6 +63,7 @@ TEST_F(ToolTest, ImportsEveryCountyAndPrintsProgressAndSummary) {
     EXPECT_TRUE(r.out.contains(QStringLiteral("stations loaded: 6\n")));
     EXPECT_TRUE(r.out.contains(QStringLiteral("counties: 5\n")));
     EXPECT_TRUE(r.out.contains(QStringLiteral("messages: 0\n")));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("weather site links kept: 0\n")));
     EXPECT_EQ(stations(), 6);
 }
 
@@ -81,6 +82,22 @@ TEST_F(ToolTest, ExistingCountiesAreSkippedUnlessYes) {
     EXPECT_EQ(replaced.status, 0) << replaced.err.toStdString();
     EXPECT_TRUE(replaced.out.contains(QStringLiteral("stations loaded: 2\n")));
     EXPECT_EQ(stations(), 2);
+}
+
+TEST_F(ToolTest, SummaryCountsTheWeatherSiteLinksKept) {
+    ASSERT_EQ(run(withDb({QStringLiteral("--counties"), QStringLiteral("Ford, KS")})).status, 0);
+    {
+        kova::store::Table climate(QStringLiteral("Climate"));
+        ASSERT_TRUE(climate.open());
+        ASSERT_TRUE(climate.edit());
+        climate.setValue(QStringLiteral("WHR Location"), QStringLiteral("Dodge City KS Airport"));
+        ASSERT_TRUE(climate.post());
+    }
+    const ToolRun again = run(withDb(
+        {QStringLiteral("--counties"), QStringLiteral("Ford, KS"), QStringLiteral("--yes")}));
+    EXPECT_EQ(again.status, 0) << again.err.toStdString();
+    EXPECT_TRUE(again.out.contains(QStringLiteral("weather site links kept: 1\n")))
+        << again.out.toStdString();
 }
 
 TEST_F(ToolTest, FailuresExitWithTwoAndChangeNothing) {
