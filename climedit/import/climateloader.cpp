@@ -4,7 +4,6 @@
 #include "stationrecord.h"
 
 #include "store/database.h"
-#include "store/fieldnames.h"
 #include "store/table.h"
 
 #include <QFile>
@@ -46,45 +45,12 @@ QStringList differing(const QStringList& all, const QStringList& a, const QStrin
     return result;
 }
 
-bool setSeries(store::Table& climate, const QString& prefix, const std::vector<double>& values) {
-    const auto fields = store::monthSeries(prefix);
-    for (size_t i = 0; i < fields.size(); ++i)
-        if (!climate.setValue(fields[i], values[i]))
+// Fills the appended row from the record; false with the table's error.
+bool fillStation(store::Table& climate, const StationRecord& station) {
+    for (const auto& [field, value] : climateValues(station))
+        if (!climate.setValue(field, value))
             return false;
-    return true;
-}
-
-// Fills the appended row from the record's header and its four data lines. Returns the
-// message of what went wrong, empty when the row is ready to post.
-QString fillStation(store::Table& climate, const RecordHeader& header, StationFileReader& reader) {
-    if (!climate.setValue(kCountyField, header.county) ||
-        !climate.setValue(kNameField, header.name) ||
-        !climate.setValue(QStringLiteral("Station No"), header.number) ||
-        !climate.setValue(QStringLiteral("Marked"), false)) // imported stations start unmarked
-        return climate.errorString();
-    QByteArray line;
-    std::optional<std::vector<double>> numbers;
-    if (!reader.readLine(&line) || !(numbers = parseNumbers(line, 3)))
-        return QStringLiteral("2 End of file or error");
-    if (!climate.setValue(QStringLiteral("Latitude"), (*numbers)[0]) ||
-        !climate.setValue(QStringLiteral("Longitude"), (*numbers)[1]) ||
-        !climate.setValue(QStringLiteral("Elevation"), (*numbers)[2]))
-        return climate.errorString();
-    if (!reader.readLine(&line) || !(numbers = parseNumbers(line, 12)))
-        return QStringLiteral("3 End of file or error");
-    if (!setSeries(climate, QStringLiteral("T"), *numbers))
-        return climate.errorString();
-    if (!reader.readLine(&line) || !(numbers = parseNumbers(line, 12)))
-        return QStringLiteral("4 End of file or error");
-    if (!setSeries(climate, QStringLiteral("P"), *numbers))
-        return climate.errorString();
-    std::optional<QStringList> dates;
-    if (!reader.readLine(&line) || !(dates = parseWords(line, 4)))
-        return QStringLiteral("6 End of file or error");
-    for (size_t i = 0; i < kFrostDateFields.size(); ++i)
-        if (!climate.setValue(QLatin1String(kFrostDateFields[i]), dates->at(qsizetype(i))))
-            return climate.errorString();
-    return {};
+    return climate.setValue(QStringLiteral("Marked"), false); // imported stations: unmarked
 }
 
 QStringList withoutRepeats(const QStringList& names) {
@@ -315,15 +281,17 @@ bool ClimateLoader::loadedEveryStation(const QStringList& counties,
 // A record that cannot be read or posted cancels its row and ends the load.
 bool ClimateLoader::appendStation(store::Table& climate, const RecordHeader& header,
                                   StationFileReader& reader, WeatherSiteLinks& links) {
+    StationRecord station;
+    station.county = header.county;
+    station.name = header.name;
+    station.token = header.number;
+    if (const QString problem = reader.readBody(&station); !problem.isEmpty())
+        return failed(problem);
     if (!climate.append())
         return failed(climate.errorString());
-    QString problem = fillStation(climate, header, reader);
-    if (problem.isEmpty() && !links.restore(climate))
-        problem = climate.errorString();
-    if (problem.isEmpty() && climate.post())
+    if (fillStation(climate, station) && links.restore(climate) && climate.post())
         return true;
-    if (problem.isEmpty())
-        problem = climate.errorString();
+    const QString problem = climate.errorString();
     climate.cancel();
     return failed(problem);
 }

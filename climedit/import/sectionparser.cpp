@@ -95,6 +95,30 @@ QString sourceText(const QByteArray& bytes) {
     return recordText(text);
 }
 
+std::optional<QByteArray> sectionsText(const QByteArray& countyFile) {
+    const qsizetype w = countyFile.indexOf('W');
+    const qsizetype n = countyFile.indexOf('N');
+    if (w < 0 || (n >= 0 && n < w))
+        return std::nullopt;
+    // As if copied line by line: line feeds whatever the file's line ends were.
+    QByteArray text = "\n" + countyFile.mid(w);
+    text.replace("\r\n", "\n");
+    return text;
+}
+
+std::optional<StationRecord> StationSections::next() {
+    QByteArray line;
+    while (endCode_ == 0 && cursor_.readLine(&line)) {
+        if (!line.contains(kStationMarker))
+            continue;
+        std::optional<StationRecord> station;
+        endCode_ = parser_.parse(line, &station);
+        if (station)
+            return station;
+    }
+    return std::nullopt;
+}
+
 int StationSectionParser::parse(const QByteArray& stationLine,
                                 std::optional<StationRecord>* station) {
     StationRecord r;

@@ -47,6 +47,28 @@ private:
     QStringList outOfRange_;
 };
 
+// The part of a county file from its first "W" on, behind a line feed and with LF line ends,
+// as "Tmp2.txt" holds it; nullopt when an "N" or the end of the file comes first (the file
+// holds no station section).
+std::optional<QByteArray> sectionsText(const QByteArray& countyFile);
+
+// The station sections of a text as `sectionsText` gives it, one complete record at a time.
+class StationSections {
+public:
+    StationSections(QByteArray text, ImportMessages& messages)
+        : cursor_(std::move(text)), parser_(cursor_, messages) {}
+
+    // The next complete station (without its running number); nullopt when no more follow.
+    std::optional<StationRecord> next();
+    // After the last: 2 when the text ended at a section end, else 0.
+    int endCode() const { return endCode_; }
+
+private:
+    TextCursor cursor_;
+    StationSectionParser parser_;
+    int endCode_ = 0;
+};
+
 // Helpers of the fixed-column layout, public for their tests.
 // Digits found in columns first..last (from 0) joined into a whole number; none: nullopt.
 std::optional<qint64> digitsInColumns(const QByteArray& line, int first, int last);

@@ -16,6 +16,34 @@ bool StationFileReader::readLine(QByteArray* line) {
     return true;
 }
 
+QString StationFileReader::readBody(StationRecord* station) {
+    QByteArray line;
+    std::optional<QStringList> words;
+    std::array<qint64, 3> location{};
+    if (!readLine(&line) || !(words = parseWords(line, 3)))
+        return QStringLiteral("2 End of file or error");
+    for (size_t i = 0; i < location.size(); ++i) {
+        bool ok = false;
+        location[i] = words->at(qsizetype(i)).toLongLong(&ok);
+        if (!ok)
+            return QStringLiteral("2 End of file or error");
+    }
+    station->latitude = location[0];
+    station->longitude = location[1];
+    station->elevation = location[2];
+    std::optional<std::vector<double>> numbers;
+    if (!readLine(&line) || !(numbers = parseNumbers(line, 12)))
+        return QStringLiteral("3 End of file or error");
+    std::copy(numbers->begin(), numbers->end(), station->temperature.begin());
+    if (!readLine(&line) || !(numbers = parseNumbers(line, 12)))
+        return QStringLiteral("4 End of file or error");
+    std::copy(numbers->begin(), numbers->end(), station->precipitation.begin());
+    if (!readLine(&line) || !(words = parseWords(line, 4)))
+        return QStringLiteral("6 End of file or error");
+    std::copy(words->begin(), words->end(), station->frostDates.begin());
+    return {};
+}
+
 bool StationFileReader::nextRecord(QByteArray* rest) {
     QByteArray line;
     while (readLine(&line)) {

@@ -1,5 +1,7 @@
 #include "stationrecord.h"
 
+#include "store/fieldnames.h"
+
 namespace kova::climimport {
 
 namespace {
@@ -24,6 +26,25 @@ QString recordText(QString text) {
 
 double asWritten(double value, int decimals) {
     return QByteArray::number(value, 'f', decimals).toDouble() + 0.0; // no "-0.0"
+}
+
+std::vector<std::pair<QString, QVariant>> climateValues(const StationRecord& station) {
+    std::vector<std::pair<QString, QVariant>> values = {
+        {QStringLiteral("County"), station.county},
+        {QStringLiteral("Station Name"), station.name},
+        {QStringLiteral("Station No"), station.token},
+        {QStringLiteral("Latitude"), double(station.latitude)},
+        {QStringLiteral("Longitude"), double(station.longitude)},
+        {QStringLiteral("Elevation"), double(station.elevation)}};
+    for (int month = 1; month <= 12; ++month) {
+        values.emplace_back(store::monthField(QStringLiteral("T"), month),
+                            station.temperature[size_t(month - 1)]);
+        values.emplace_back(store::monthField(QStringLiteral("P"), month),
+                            station.precipitation[size_t(month - 1)]);
+    }
+    for (size_t i = 0; i < kFrostDateFields.size(); ++i)
+        values.emplace_back(QLatin1String(kFrostDateFields[i]), station.frostDates[i]);
+    return values;
 }
 
 QByteArray formatStationRecord(const StationRecord& station) {

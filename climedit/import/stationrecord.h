@@ -4,7 +4,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QVariant>
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace kova::climimport {
 
@@ -35,6 +38,9 @@ inline constexpr int kTemperatureDecimals = 1;
 inline constexpr int kPrecipitationDecimals = 2;
 // `value` as the station file keeps it, rounded to `decimals`.
 double asWritten(double value, int decimals);
+
+// The `Climate` fields the station fills, with their values (every field but 'Marked').
+std::vector<std::pair<QString, QVariant>> climateValues(const StationRecord& station);
 
 // The six lines of a record in "TmpTP.txt", each ended by a line feed.
 QByteArray formatStationRecord(const StationRecord& station);
