@@ -156,7 +156,8 @@ void StationSectionParser::readStationLine(const QByteArray& line, StationRecord
         return;
     const qsizetype tokenStart = comma + 2;
     const qsizetype blank = line.indexOf(' ', tokenStart);
-    r->token = sourceText(line.mid(tokenStart, blank < 0 ? -1 : blank - tokenStart));
+    // A control character beside the number is a blank like the one that ends it.
+    r->token = sourceText(line.mid(tokenStart, blank < 0 ? -1 : blank - tokenStart)).trimmed();
 }
 
 StationSectionParser::Step StationSectionParser::readBody(StationRecord* r) {

@@ -334,6 +334,18 @@ TEST(FixedColumns, DigitsStopAtTheLineEndAndNumbersMustBeWhole) {
     EXPECT_EQ(numberInColumns("  January    39.5    18.0    2 .8", 28, 32), std::nullopt);
 }
 
+// Found by fuzzing: a control character next to the station number became a blank that the
+// work file's reader then dropped, so the record read back differently from what was
+// written, and one before it put a blank into the county's state code.
+TEST_F(ConversionTest, AControlCharacterBesideTheStationNumberIsNoPartOfIt) {
+    QList<QByteArray> lines = linesOf(exampleFile(QStringLiteral("04013.txt")));
+    lines[0].replace("AZ23183", QByteArray("\x01"
+                                           "AZ23183\0",
+                                           9));
+    convert(QStringLiteral("04013.txt"), joinLines(lines));
+    EXPECT_EQ(recordLines().value(0), "#1 Maricopa, AZ|PHOENIX SKY HARBOR INTL AP|AZ23183 ");
+}
+
 TEST(SourceText, NoControlCharacterOrSeparatorReachesAStoredText) {
     EXPECT_EQ(sourceText("LARAMIE\r"), QStringLiteral("LARAMIE "));
     EXPECT_EQ(sourceText("A|B"), QStringLiteral("A B"));
