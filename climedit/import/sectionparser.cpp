@@ -122,7 +122,7 @@ std::optional<StationRecord> StationSections::next() {
 int StationSectionParser::parse(const QByteArray& stationLine,
                                 std::optional<StationRecord>* station) {
     StationRecord r;
-    outOfRange_.clear();
+    invalid_.clear();
     readStationLine(stationLine, &r);
     const Step step = readBody(&r);
     if (step.ok)
@@ -136,13 +136,15 @@ int StationSectionParser::parse(const QByteArray& stationLine,
 void StationSectionParser::checkNumber(const QString& field, double value, const QString& asRead) {
     const store::FieldDef& def = climateField(field);
     if (!def.accepts(value))
-        outOfRange_ << QStringLiteral("%1 %2 (%3)").arg(field, asRead, validValues(def));
+        invalid_ << QStringLiteral("%1 %2 (%3)").arg(field, asRead, validValues(def));
 }
 
 void StationSectionParser::checkText(const QString& field, const QString& value) {
     const store::FieldDef& def = climateField(field);
-    if (!def.accepts(value))
-        outOfRange_ << QStringLiteral("%1 %2 (%3)").arg(field, value, validValues(def));
+    if (def.required && value.trimmed().isEmpty())
+        invalid_ << QStringLiteral("%1 (must have a value)").arg(field);
+    else if (!def.accepts(value))
+        invalid_ << QStringLiteral("%1 %2 (%3)").arg(field, value, validValues(def));
 }
 
 // "... S Station : NAME, TOKEN  ...": the name starts two characters after the colon and runs
@@ -175,9 +177,10 @@ StationSectionParser::Step StationSectionParser::readBody(StationRecord* r) {
     if (Step step = readFrostDates(r); !step.ok)
         return step;
     // A value no `Climate` row may hold stops the station here, never the load later.
-    if (!outOfRange_.isEmpty())
-        return {false, QStringLiteral("Values out of range ? aborting Sta %s: ") +
-                           outOfRange_.join(QStringLiteral("; ")) + QLatin1Char('\n')};
+    checkText(QStringLiteral("Station Name"), r->name);
+    if (!invalid_.isEmpty())
+        return {false, QStringLiteral("Invalid values ? aborting Sta %s: ") +
+                           invalid_.join(QStringLiteral("; ")) + QLatin1Char('\n')};
     return done();
 }
 

@@ -38,13 +38,13 @@ private:
     Step readMonths(StationRecord* r);
     Step readFrostDates(StationRecord* r);
     int skipToSectionEnd();
-    // Values outside the valid values of their `Climate` field, noted as "T Dec 9e99 (...)".
+    // Values a `Climate` row may not hold, noted as "T Dec 9e99 (valid -80 to 130)".
     void checkNumber(const QString& field, double value, const QString& asRead);
     void checkText(const QString& field, const QString& value);
 
     TextCursor& cursor_;
     ImportMessages& messages_;
-    QStringList outOfRange_;
+    QStringList invalid_;
 };
 
 // The part of a county file from its first "W" on, behind a line feed and with LF line ends,

@@ -245,23 +245,23 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         OutOfRangeCase{"huge_december_temperature", 26,
                        "  December   38.2    17.3    9e99     0.49",
-                       "Values out of range ? aborting Sta CHEYENNE: T Dec 9e99 (valid -80 to "
+                       "Invalid values ? aborting Sta CHEYENNE: T Dec 9e99 (valid -80 to "
                        "130)\n"},
         OutOfRangeCase{"huge_january_temperature", 15, "  January    39.5    18.0    1e60     0.33",
-                       "Values out of range ? aborting Sta CHEYENNE: T Jan 1e60 (valid -80 to "
+                       "Invalid values ? aborting Sta CHEYENNE: T Jan 1e60 (valid -80 to "
                        "130)\n"},
         // 99.996 would be written as 100.00.
         OutOfRangeCase{"precipitation_rounded_past_its_limit", 20,
                        "  June       75.3    48.9    62.1   99.996",
-                       "Values out of range ? aborting Sta CHEYENNE: P Jun 99.996 (valid 0 to "
+                       "Invalid values ? aborting Sta CHEYENNE: P Jun 99.996 (valid 0 to "
                        "99.99)\n"},
         OutOfRangeCase{"location", 1,
                        "  Latitude: 9999      Longitude: 10448        Elevation: 99999",
-                       "Values out of range ? aborting Sta CHEYENNE: Latitude 9999 (valid 0 to "
+                       "Invalid values ? aborting Sta CHEYENNE: Latitude 9999 (valid 0 to "
                        "9059); Elevation 99999 (valid -1000 to 29000)\n"},
         OutOfRangeCase{"frost_dates", 47,
                        "  50 percent *)           -   to   -      13/45 to 10/11     5/12 to  2/30",
-                       "Values out of range ? aborting Sta CHEYENNE: Spr mo/dy 28 13/45 (valid "
+                       "Invalid values ? aborting Sta CHEYENNE: Spr mo/dy 28 13/45 (valid "
                        "MM/DD or 00/00); Fall mo/dy 32 02/30 (valid MM/DD or 00/00)\n"}),
     [](const ::testing::TestParamInfo<OutOfRangeCase>& info) {
         return std::string(info.param.what);

@@ -233,6 +233,21 @@ TEST_F(LoadTest, ReimportedStationsKeepTheirWeatherSites) {
                            QStringLiteral("PHOENIX SKY HARBOR INTL AP=Phoenix WHR")}));
 }
 
+// A station without a name could never be posted: it is left out when converted, so the
+// other stations of the import still load.
+TEST_F(LoadTest, AStationWithoutANameIsLeftOutAndTheOthersLoad) {
+    QList<QByteArray> lines = linesOf(exampleFile(QStringLiteral("56021.txt")));
+    lines[0].replace("CHEYENNE", "");
+    dirs.writeCountyFile(QStringLiteral("56021.txt"), joinLines(lines));
+    const ScanResult scanned = scan({QStringLiteral("56013.txt")});
+    EXPECT_EQ(log.texts(),
+              QStringList{QStringLiteral("Invalid values ? aborting Sta : Station Name (must "
+                                         "have a value)\n")});
+    const LoadResult result = load(scanned.counties, true);
+    EXPECT_EQ(result.outcome, LoadOutcome::Loaded) << log.texts().join('|').toStdString();
+    EXPECT_EQ(result.stations, 1);
+}
+
 TEST_F(LoadTest, RecordsOfCountiesNotSelectedAreSkipped) {
     scan({QStringLiteral("56021.txt"), QStringLiteral("06037.txt"), QStringLiteral("04013.txt")});
     const LoadResult result = load({kMaricopa, kLaramie}, true);
