@@ -24,14 +24,23 @@ using kova::store::Table;
 
 namespace {
 
-QStringList stationNames() {
-    Table table(QStringLiteral("Climate"));
+// One field of every row, sorted.
+QStringList column(const QString& tableName, const QString& field) {
+    Table table(tableName);
     table.open();
-    QStringList names;
+    QStringList values;
     for (table.first(); !table.eof(); table.next())
-        names << table.asString(QStringLiteral("Station Name"));
-    names.sort();
-    return names;
+        values << table.asString(field);
+    values.sort();
+    return values;
+}
+
+QStringList stationNames() {
+    return column(QStringLiteral("Climate"), QStringLiteral("Station Name"));
+}
+
+QStringList counties() {
+    return column(QStringLiteral("County"), QStringLiteral("County"));
 }
 
 // The program's working directory for the lifetime of the object.
@@ -73,15 +82,6 @@ public:
 private:
     std::function<void()> write_;
 };
-
-QStringList counties() {
-    Table table(QStringLiteral("County"));
-    table.open();
-    QStringList names;
-    for (table.first(); !table.eof(); table.next())
-        names << table.asString(QStringLiteral("County"));
-    return names;
-}
 
 class ConcurrencyTest : public ::testing::Test {
 protected:
