@@ -84,7 +84,7 @@ void BM_ScanConvertLoad(benchmark::State& state) {
     const int stations = int(state.range(1));
     QTemporaryDir countyDir, workDir;
     writeCountyFiles(countyDir.path(), files, stations);
-    const WorkFiles work(workDir.path());
+    WorkFiles work(workDir.path());
     long growth = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -115,7 +115,7 @@ void BM_ScanConvertLoad(benchmark::State& state) {
 void BM_ScanOnly(benchmark::State& state) {
     QTemporaryDir countyDir, workDir;
     writeCountyFiles(countyDir.path(), int(state.range(0)), int(state.range(1)));
-    const WorkFiles work(workDir.path());
+    WorkFiles work(workDir.path());
     long growth = 0;
     for (auto _ : state) {
         MessageLog log;

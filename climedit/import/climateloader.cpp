@@ -4,10 +4,10 @@
 #include "stationrecord.h"
 
 #include "store/database.h"
-#include "store/fieldnames.h"
 #include "store/table.h"
 
 #include <QFile>
+#include <QHash>
 #include <QSet>
 
 namespace kova::climimport {
@@ -15,6 +15,8 @@ namespace kova::climimport {
 namespace {
 
 const QString kCountyField = QStringLiteral("County");
+const QString kNameField = QStringLiteral("Station Name");
+const QString kWeatherSiteField = QStringLiteral("WHR Location");
 
 // The county as the table keeps it: cut to the field's width.
 QString asStored(const store::Table& table, const QString& county) {
@@ -22,53 +24,33 @@ QString asStored(const store::Table& table, const QString& county) {
     return field && field->width > 0 ? county.left(field->width) : county;
 }
 
-bool holdsCounty(store::Table& county, const QString& name) {
-    const QString stored = asStored(county, name);
+// Which of `names` `County` holds now, in the order of `names`.
+QStringList countiesHeld(store::Table& county, const QStringList& names) {
+    QSet<QString> stored;
     for (county.first(); !county.eof(); county.next())
-        if (county.asString(kCountyField) == stored)
-            return true;
-    return false;
+        stored.insert(county.asString(kCountyField));
+    QStringList held;
+    for (const QString& name : names)
+        if (stored.contains(asStored(county, name)))
+            held << name;
+    return held;
 }
 
-bool setSeries(store::Table& climate, const QString& prefix, const std::vector<double>& values) {
-    const auto fields = store::monthSeries(prefix);
-    for (size_t i = 0; i < fields.size(); ++i)
-        if (!climate.setValue(fields[i], values[i]))
+// The names in one list and not in the other, in the order of `all`.
+QStringList differing(const QStringList& all, const QStringList& a, const QStringList& b) {
+    QStringList result;
+    for (const QString& name : all)
+        if (a.contains(name) != b.contains(name))
+            result << name;
+    return result;
+}
+
+// Fills the appended row from the record; false with the table's error.
+bool fillStation(store::Table& climate, const StationRecord& station) {
+    for (const auto& [field, value] : climateValues(station))
+        if (!climate.setValue(field, value))
             return false;
-    return true;
-}
-
-// Fills the appended row from the record's header and its four data lines. Returns the
-// message of what went wrong, empty when the row is ready to post.
-QString fillStation(store::Table& climate, const RecordHeader& header, StationFileReader& reader) {
-    if (!climate.setValue(kCountyField, header.county) ||
-        !climate.setValue(QStringLiteral("Station Name"), header.name) ||
-        !climate.setValue(QStringLiteral("Station No"), header.number) ||
-        !climate.setValue(QStringLiteral("Marked"), false)) // imported stations start unmarked
-        return climate.errorString();
-    QByteArray line;
-    std::optional<std::vector<double>> numbers;
-    if (!reader.readLine(&line) || !(numbers = parseNumbers(line, 3)))
-        return QStringLiteral("2 End of file or error");
-    if (!climate.setValue(QStringLiteral("Latitude"), (*numbers)[0]) ||
-        !climate.setValue(QStringLiteral("Longitude"), (*numbers)[1]) ||
-        !climate.setValue(QStringLiteral("Elevation"), (*numbers)[2]))
-        return climate.errorString();
-    if (!reader.readLine(&line) || !(numbers = parseNumbers(line, 12)))
-        return QStringLiteral("3 End of file or error");
-    if (!setSeries(climate, QStringLiteral("T"), *numbers))
-        return climate.errorString();
-    if (!reader.readLine(&line) || !(numbers = parseNumbers(line, 12)))
-        return QStringLiteral("4 End of file or error");
-    if (!setSeries(climate, QStringLiteral("P"), *numbers))
-        return climate.errorString();
-    std::optional<QStringList> dates;
-    if (!reader.readLine(&line) || !(dates = parseWords(line, 4)))
-        return QStringLiteral("6 End of file or error");
-    for (size_t i = 0; i < kFrostDateFields.size(); ++i)
-        if (!climate.setValue(QLatin1String(kFrostDateFields[i]), dates->at(qsizetype(i))))
-            return climate.errorString();
-    return {};
+    return climate.setValue(QStringLiteral("Marked"), false); // imported stations: unmarked
 }
 
 QStringList withoutRepeats(const QStringList& names) {
@@ -80,6 +62,23 @@ QStringList withoutRepeats(const QStringList& names) {
 }
 
 } // namespace
+
+void WeatherSiteLinks::note(const store::Table& climate) {
+    const QString site = climate.asString(kWeatherSiteField);
+    if (!site.isEmpty())
+        byName_.insert(climate.asString(kNameField).toCaseFolded(), site);
+}
+
+bool WeatherSiteLinks::restore(store::Table& climate) {
+    const auto it = byName_.constFind(climate.asString(kNameField).toCaseFolded());
+    if (it == byName_.cend())
+        return true;
+    if (!climate.setValue(kWeatherSiteField, it.value()))
+        return false;
+    byName_.erase(it);
+    ++kept_;
+    return true;
+}
 
 bool ClimateLoader::failed(const QString& text) {
     messages_.report({MessageKind::Error, text});
@@ -100,8 +99,12 @@ LoadResult ClimateLoader::load(const QStringList& selectedCounties, bool addMode
         return result;
     }
 
+    // The questions come before the write transaction: a box waiting for a person must never
+    // hold the write lock that other programs wait for.
+    const QStringList selection = counties;
+    const QStringList held = addMode ? countiesHeld(county, selection) : QStringList();
     QStringList replaced;
-    if (counties.isEmpty() || (addMode && !keepOrReplace(county, &counties, &replaced))) {
+    if (counties.isEmpty() || (addMode && !keepOrReplace(held, &counties, &replaced))) {
         messages_.report(
             {MessageKind::Information, QStringLiteral("There are no selected counties!")});
         result.outcome = LoadOutcome::NoCounties;
@@ -113,15 +116,19 @@ LoadResult ClimateLoader::load(const QStringList& selectedCounties, bool addMode
         failed(transaction.error());
         return result;
     }
-    for (const QString& name : replaced)
-        if (!removeCounty(county, climate, name))
-            return result;
-    if (!addMode && !county.emptyTable()) {
-        failed(county.errorString());
+    // Another program may have written while the questions were open.
+    county.refresh();
+    climate.refresh();
+    if (addMode && !unchangedSinceQuestions(county, selection, held))
         return result;
-    }
+    WeatherSiteLinks links;
+    for (const QString& name : replaced)
+        if (!removeCounty(county, climate, name, links))
+            return result;
+    if (!addMode && !removeAll(county, climate, links))
+        return result;
     int loaded = 0;
-    if (!appendCounties(county, counties) || !loadStations(climate, counties, addMode, &loaded))
+    if (!appendCounties(county, counties) || !loadStations(climate, counties, links, &loaded))
         return result;
     if (!transaction.commit()) {
         failed(transaction.error());
@@ -129,17 +136,18 @@ LoadResult ClimateLoader::load(const QStringList& selectedCounties, bool addMode
     }
     result.outcome = LoadOutcome::Loaded;
     result.stations = loaded;
+    result.weatherSitesKept = links.kept();
     result.counties = counties;
     return result;
 }
 
 // Add mode: every selected county already in `County` is asked about in turn. Yes replaces
 // it, No takes it out of the selection. False when the selection ends up empty.
-bool ClimateLoader::keepOrReplace(store::Table& county, QStringList* counties,
+bool ClimateLoader::keepOrReplace(const QStringList& held, QStringList* counties,
                                   QStringList* replaced) {
     const QStringList asked = *counties;
     for (const QString& name : asked) {
-        if (!holdsCounty(county, name))
+        if (!held.contains(name))
             continue;
         if (answerer_.confirm(QStringLiteral("There is already a county named ") + name +
                               QStringLiteral(". Replace it?"))) {
@@ -153,7 +161,35 @@ bool ClimateLoader::keepOrReplace(store::Table& county, QStringList* counties,
     return true;
 }
 
-bool ClimateLoader::removeCounty(store::Table& county, store::Table& climate, const QString& name) {
+// The answers hold only while `County` still holds the selected counties it held when they
+// were asked; otherwise nothing is loaded and the changed counties are named.
+bool ClimateLoader::unchangedSinceQuestions(store::Table& county, const QStringList& selection,
+                                            const QStringList& held) {
+    const QStringList changed = differing(selection, held, countiesHeld(county, selection));
+    if (changed.isEmpty())
+        return true;
+    return failed(QStringLiteral("Another program added or removed %1 while the questions were "
+                                 "answered, so nothing was loaded. Please start the import "
+                                 "again.")
+                      .arg((changed.size() == 1 ? QStringLiteral("the county ")
+                                                : QStringLiteral("the counties ")) +
+                           changed.join(QStringLiteral("; "))));
+}
+
+// Replace mode: both tables are emptied.
+bool ClimateLoader::removeAll(store::Table& county, store::Table& climate,
+                              WeatherSiteLinks& links) {
+    for (climate.first(); !climate.eof(); climate.next())
+        links.note(climate);
+    if (!county.emptyTable())
+        return failed(county.errorString());
+    if (!climate.emptyTable())
+        return failed(climate.errorString());
+    return true;
+}
+
+bool ClimateLoader::removeCounty(store::Table& county, store::Table& climate, const QString& name,
+                                 WeatherSiteLinks& links) {
     const QString stored = asStored(county, name);
     for (county.first(); !county.eof();) {
         if (county.asString(kCountyField) != stored)
@@ -167,9 +203,12 @@ bool ClimateLoader::removeCounty(store::Table& county, store::Table& climate, co
     bool ok = true;
     // The county index ignores case; only the exact county goes.
     for (climate.first(); ok && !climate.eof();) {
-        if (climate.asString(kCountyField) != stored)
+        if (climate.asString(kCountyField) != stored) {
             climate.next();
-        else if (!climate.remove())
+            continue;
+        }
+        links.note(climate);
+        if (!climate.remove())
             ok = failed(climate.errorString());
     }
     climate.cancelRange();
@@ -192,40 +231,67 @@ bool ClimateLoader::appendCounties(store::Table& county, const QStringList& coun
     return true;
 }
 
-bool ClimateLoader::loadStations(store::Table& climate, const QStringList& counties, bool addMode,
-                                 int* loaded) {
+bool ClimateLoader::loadStations(store::Table& climate, const QStringList& counties,
+                                 WeatherSiteLinks& links, int* loaded) {
     QFile file(workFiles_.stationFile());
     if (!file.open(QIODevice::ReadOnly))
         return failed(QStringLiteral("Can't open TmpTP.txt file for reading"));
-    if (!addMode && !climate.emptyTable())
-        return failed(climate.errorString());
 
-    const QSet<QString> selected(counties.begin(), counties.end());
+    QHash<QString, int> perCounty;
+    for (const QString& name : counties)
+        perCounty.insert(name, 0);
     StationFileReader reader(file);
     QByteArray line;
     while (reader.nextRecord(&line)) {
         const auto header = parseRecordHeader(line);
         if (!header)
             return failed(QStringLiteral("1 End of file or error"));
-        if (!selected.contains(header->county))
+        const auto county = perCounty.find(header->county);
+        if (county == perCounty.end())
             continue;
-        if (!appendStation(climate, *header, reader))
+        if (!appendStation(climate, *header, reader, links))
             return false;
+        ++*county;
         ++*loaded;
     }
-    return true;
+    return loadedEveryStation(counties, perCounty);
+}
+
+// The station file must still hold every station the scan wrote for the chosen counties: a
+// file changed behind the import's back would otherwise end in success with stations missing.
+bool ClimateLoader::loadedEveryStation(const QStringList& counties,
+                                       const QHash<QString, int>& loaded) {
+    QStringList missing;
+    for (const QString& name : counties) {
+        const int written = workFiles_.stationsWritten(name);
+        if (loaded.value(name) != written)
+            missing << QStringLiteral("%1 of the %2 stations of %3")
+                           .arg(loaded.value(name))
+                           .arg(written)
+                           .arg(name);
+    }
+    if (missing.isEmpty())
+        return true;
+    return failed(QStringLiteral("The work file TmpTP.txt no longer holds every converted "
+                                 "station (it holds %1), so nothing was loaded. Please start "
+                                 "the import again.")
+                      .arg(missing.join(QStringLiteral("; "))));
 }
 
 // A record that cannot be read or posted cancels its row and ends the load.
 bool ClimateLoader::appendStation(store::Table& climate, const RecordHeader& header,
-                                  StationFileReader& reader) {
+                                  StationFileReader& reader, WeatherSiteLinks& links) {
+    StationRecord station;
+    station.county = header.county;
+    station.name = header.name;
+    station.token = header.number;
+    if (const QString problem = reader.readBody(&station); !problem.isEmpty())
+        return failed(problem);
     if (!climate.append())
         return failed(climate.errorString());
-    QString problem = fillStation(climate, header, reader);
-    if (problem.isEmpty() && climate.post())
+    if (fillStation(climate, station) && links.restore(climate) && climate.post())
         return true;
-    if (problem.isEmpty())
-        problem = climate.errorString();
+    const QString problem = climate.errorString();
     climate.cancel();
     return failed(problem);
 }

@@ -1,11 +1,13 @@
 #pragma once
 // Continue of the county selection: puts the chosen counties into `County` and their
-// stations from "TmpTP.txt" into `Climate`, adding to the tables or replacing them. The whole
-// load is one transaction: when any part fails, both tables stay exactly as they were.
+// stations from "TmpTP.txt" into `Climate`, adding to the tables or replacing them. Questions
+// first, then one transaction for the whole load: when any part fails, both tables stay
+// exactly as they were.
 
 #include "importfeedback.h"
 #include "workfiles.h"
 
+#include <QHash>
 #include <QStringList>
 
 namespace kova::store {
@@ -25,8 +27,23 @@ enum class LoadOutcome {
 
 struct LoadResult {
     LoadOutcome outcome = LoadOutcome::Failed;
-    int stations = 0;     // `Climate` rows appended
-    QStringList counties; // counties loaded, after the questions
+    int stations = 0;         // `Climate` rows appended
+    QStringList counties;     // counties loaded, after the questions
+    int weatherSitesKept = 0; // stations imported again that kept their 'WHR Location'
+};
+
+// 'WHR Location' of the stations a load deletes, by 'Station Name' compared as the name index
+// does (ignoring case), so a station imported again keeps the weather site chosen for it.
+class WeatherSiteLinks {
+public:
+    void note(const store::Table& climate); // the current row, about to be deleted
+    // Gives the row being appended its old link, if it had one; false with the table's error.
+    bool restore(store::Table& climate);
+    int kept() const { return kept_; }
+
+private:
+    QHash<QString, QString> byName_;
+    int kept_ = 0;
 };
 
 class ClimateLoader {
@@ -39,13 +56,18 @@ public:
     LoadResult load(const QStringList& selectedCounties, bool addMode);
 
 private:
-    bool keepOrReplace(store::Table& county, QStringList* counties, QStringList* replaced);
-    bool removeCounty(store::Table& county, store::Table& climate, const QString& name);
+    bool keepOrReplace(const QStringList& held, QStringList* counties, QStringList* replaced);
+    bool unchangedSinceQuestions(store::Table& county, const QStringList& selection,
+                                 const QStringList& held);
+    bool removeAll(store::Table& county, store::Table& climate, WeatherSiteLinks& links);
+    bool removeCounty(store::Table& county, store::Table& climate, const QString& name,
+                      WeatherSiteLinks& links);
     bool appendCounties(store::Table& county, const QStringList& counties);
-    bool loadStations(store::Table& climate, const QStringList& counties, bool addMode,
+    bool loadStations(store::Table& climate, const QStringList& counties, WeatherSiteLinks& links,
                       int* loaded);
-    bool appendStation(store::Table& climate, const RecordHeader& header,
-                       StationFileReader& reader);
+    bool loadedEveryStation(const QStringList& counties, const QHash<QString, int>& loaded);
+    bool appendStation(store::Table& climate, const RecordHeader& header, StationFileReader& reader,
+                       WeatherSiteLinks& links);
     bool failed(const QString& text);
 
     const WorkFiles& workFiles_;

@@ -21,14 +21,14 @@ struct ScanResult {
 
 class ClimateScan {
 public:
-    ClimateScan(const WorkFiles& workFiles, RunningNumber& numbers, ImportMessages& messages)
+    ClimateScan(WorkFiles& workFiles, RunningNumber& numbers, ImportMessages& messages)
         : workFiles_(workFiles), numbers_(numbers), messages_(messages) {}
 
     void setProgress(ImportProgress progress) { progress_ = std::move(progress); }
     ScanResult run(const QString& directory);
 
 private:
-    const WorkFiles& workFiles_;
+    WorkFiles& workFiles_;
     RunningNumber& numbers_;
     ImportMessages& messages_;
     ImportProgress progress_;

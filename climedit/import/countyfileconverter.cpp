@@ -43,15 +43,10 @@ int CountyFileConverter::copyFromFirstW(QFile& input) {
     QFile copy(workFiles_.copyFile());
     if (!copy.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return fail("Can't open Tmp2 TXT file.").code;
-    const QByteArray text = input.readAll();
-    const qsizetype w = text.indexOf('W');
-    const qsizetype n = text.indexOf('N');
-    if (w < 0 || (n >= 0 && n < w))
+    const std::optional<QByteArray> sections = sectionsText(input.readAll());
+    if (!sections)
         return kNoSection;
-    // Copied line by line, so the copy has line feeds whatever the file's line ends were.
-    QByteArray rest = "\n" + text.mid(w);
-    rest.replace("\r\n", "\n");
-    if (copy.write(rest) != rest.size() || !copy.flush())
+    if (copy.write(*sections) != sections->size() || !copy.flush())
         return fail("Can't open Tmp2 TXT file.").code;
     return kCopied;
 }
@@ -60,28 +55,18 @@ int CountyFileConverter::convertSections(QFile& output, FileConversion* result) 
     QFile copy(workFiles_.copyFile());
     if (!copy.open(QIODevice::ReadOnly))
         return fail("Can't open input T2File TXT file.").code;
-    TextCursor cursor(copy.readAll());
+    StationSections sections(copy.readAll(), messages_);
     copy.close();
-
-    StationSectionParser parser(cursor, messages_);
-    QByteArray line;
-    while (cursor.readLine(&line)) {
-        if (!line.contains(kStationMarker))
-            continue;
-        std::optional<StationRecord> station;
-        const int code = parser.parse(line, &station);
-        if (station) {
-            station->number = numbers_.next();
-            // A record goes out whole or the file stops here.
-            const QByteArray record = formatStationRecord(*station);
-            if (output.write(record) != record.size())
-                return fail("Can't open output TXT file.").code;
-            result->counties << station->county;
-        }
-        if (code != 0)
-            return code;
+    while (std::optional<StationRecord> station = sections.next()) {
+        station->number = numbers_.next();
+        // A record goes out whole or the file stops here.
+        const QByteArray record = formatStationRecord(*station);
+        if (output.write(record) != record.size())
+            return fail("Can't open output TXT file.").code;
+        result->counties << station->county;
+        workFiles_.noteStationWritten(station->county);
     }
-    return 0;
+    return sections.endCode();
 }
 
 } // namespace kova::climimport

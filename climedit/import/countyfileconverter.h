@@ -19,8 +19,7 @@ struct FileConversion {
 
 class CountyFileConverter {
 public:
-    CountyFileConverter(const WorkFiles& workFiles, RunningNumber& numbers,
-                        ImportMessages& messages)
+    CountyFileConverter(WorkFiles& workFiles, RunningNumber& numbers, ImportMessages& messages)
         : workFiles_(workFiles), numbers_(numbers), messages_(messages) {}
 
     FileConversion convert(const QString& countyFile);
@@ -30,7 +29,7 @@ private:
     int convertSections(QFile& output, FileConversion* result);
     FileConversion fail(const char* text);
 
-    const WorkFiles& workFiles_;
+    WorkFiles& workFiles_;
     RunningNumber& numbers_;
     ImportMessages& messages_;
 };

@@ -1,5 +1,10 @@
 #include "sectionparser.h"
 
+#include "stationrecord.h"
+
+#include "store/fieldnames.h"
+#include "store/schema.h"
+
 #include <QStringDecoder>
 #include <cmath>
 
@@ -16,12 +21,32 @@ QByteArray columns(const QByteArray& line, int first, int last) {
     return line.mid(first, last - first + 1);
 }
 
+QString cellText(const QByteArray& line, int first, int last) {
+    return QString::fromLatin1(columns(line, first, last).trimmed());
+}
+
 bool isAsciiLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+const store::FieldDef& climateField(const QString& name) {
+    static const store::TableDef* climate = store::findTable(QStringLiteral("Climate"));
+    const store::FieldDef* field = climate->field(name);
+    Q_ASSERT(field);
+    return *field;
+}
+
+QString validValues(const store::FieldDef& field) {
+    if (field.range)
+        return QStringLiteral("valid %1 to %2")
+            .arg(QString::number(field.range->min), QString::number(field.range->max));
+    if (field.rule == store::TextRule::MonthDay)
+        return QStringLiteral("valid MM/DD or 00/00");
+    return {};
 }
 
 } // namespace
@@ -67,24 +92,59 @@ QString sourceText(const QByteArray& bytes) {
     QString text = utf8.decode(bytes);
     if (utf8.hasError())
         text = QString::fromLatin1(bytes);
-    for (QChar& c : text)
-        if (c.unicode() < 0x20 || c == QLatin1Char('|') || c.unicode() == 0x7f)
-            c = QLatin1Char(' ');
+    return recordText(text);
+}
+
+std::optional<QByteArray> sectionsText(const QByteArray& countyFile) {
+    const qsizetype w = countyFile.indexOf('W');
+    const qsizetype n = countyFile.indexOf('N');
+    if (w < 0 || (n >= 0 && n < w))
+        return std::nullopt;
+    // As if copied line by line: line feeds whatever the file's line ends were.
+    QByteArray text = "\n" + countyFile.mid(w);
+    text.replace("\r\n", "\n");
     return text;
+}
+
+std::optional<StationRecord> StationSections::next() {
+    QByteArray line;
+    while (endCode_ == 0 && cursor_.readLine(&line)) {
+        if (!line.contains(kStationMarker))
+            continue;
+        std::optional<StationRecord> station;
+        endCode_ = parser_.parse(line, &station);
+        if (station)
+            return station;
+    }
+    return std::nullopt;
 }
 
 int StationSectionParser::parse(const QByteArray& stationLine,
                                 std::optional<StationRecord>* station) {
     StationRecord r;
+    invalid_.clear();
     readStationLine(stationLine, &r);
     const Step step = readBody(&r);
     if (step.ok)
         *station = r;
-    else if (step.abortText)
+    else if (!step.abortText.isEmpty())
         messages_.report(
-            {MessageKind::Error,
-             QString::fromLatin1(step.abortText).replace(QLatin1String("%s"), r.name)});
+            {MessageKind::Error, QString(step.abortText).replace(QLatin1String("%s"), r.name)});
     return skipToSectionEnd();
+}
+
+void StationSectionParser::checkNumber(const QString& field, double value, const QString& asRead) {
+    const store::FieldDef& def = climateField(field);
+    if (!def.accepts(value))
+        invalid_ << QStringLiteral("%1 %2 (%3)").arg(field, asRead, validValues(def));
+}
+
+void StationSectionParser::checkText(const QString& field, const QString& value) {
+    const store::FieldDef& def = climateField(field);
+    if (def.required && value.trimmed().isEmpty())
+        invalid_ << QStringLiteral("%1 (must have a value)").arg(field);
+    else if (!def.accepts(value))
+        invalid_ << QStringLiteral("%1 %2 (%3)").arg(field, value, validValues(def));
 }
 
 // "... S Station : NAME, TOKEN  ...": the name starts two characters after the colon and runs
@@ -98,7 +158,8 @@ void StationSectionParser::readStationLine(const QByteArray& line, StationRecord
         return;
     const qsizetype tokenStart = comma + 2;
     const qsizetype blank = line.indexOf(' ', tokenStart);
-    r->token = sourceText(line.mid(tokenStart, blank < 0 ? -1 : blank - tokenStart));
+    // A control character beside the number is a blank like the one that ends it.
+    r->token = sourceText(line.mid(tokenStart, blank < 0 ? -1 : blank - tokenStart)).trimmed();
 }
 
 StationSectionParser::Step StationSectionParser::readBody(StationRecord* r) {
@@ -113,7 +174,14 @@ StationSectionParser::Step StationSectionParser::readBody(StationRecord* r) {
             return failed("Can't find January ? aborting Sta %s\n");
     if (Step step = readMonths(r); !step.ok)
         return step;
-    return readFrostDates(r);
+    if (Step step = readFrostDates(r); !step.ok)
+        return step;
+    // A value no `Climate` row may hold stops the station here, never the load later.
+    checkText(QStringLiteral("Station Name"), r->name);
+    if (!invalid_.isEmpty())
+        return {false, QStringLiteral("Invalid values ? aborting Sta %s: ") +
+                           invalid_.join(QStringLiteral("; ")) + QLatin1Char('\n')};
+    return done();
 }
 
 StationSectionParser::Step StationSectionParser::readLocation(StationRecord* r) {
@@ -132,6 +200,9 @@ StationSectionParser::Step StationSectionParser::readLocation(StationRecord* r) 
     r->latitude = *latitude;
     r->longitude = *longitude;
     r->elevation = *elevation;
+    checkNumber(QStringLiteral("Latitude"), double(r->latitude), QString::number(r->latitude));
+    checkNumber(QStringLiteral("Longitude"), double(r->longitude), QString::number(r->longitude));
+    checkNumber(QStringLiteral("Elevation"), double(r->elevation), QString::number(r->elevation));
     return done();
 }
 
@@ -153,17 +224,22 @@ StationSectionParser::Step StationSectionParser::readCounty(const QString& state
 // normals: it is left out without a message. A negative mean ("-10.5") is a value.
 StationSectionParser::Step StationSectionParser::readMonths(StationRecord* r) {
     QByteArray line;
-    for (int month = 0; month < 12; ++month) {
+    for (int month = 1; month <= 12; ++month) {
         if (!cursor_.readLine(&line))
             return failed("Temperature & Precipitation ? aborting Sta %s\n");
         const auto temperature = numberInColumns(line, 28, 32);
         if (line.size() > 28 && line.at(28) == '-' && !temperature)
-            return {false, nullptr};
+            return {false, {}};
         const auto precipitation = numberInColumns(line, 36, 41);
         if (!temperature || !precipitation)
             return failed("Temperature & Precipitation ? aborting Sta %s\n");
-        r->temperature[size_t(month)] = *temperature;
-        r->precipitation[size_t(month)] = *precipitation;
+        // Checked as the station file will keep them: 99.996 is written as 100.00.
+        double& t = r->temperature[size_t(month - 1)];
+        double& p = r->precipitation[size_t(month - 1)];
+        t = asWritten(*temperature, kTemperatureDecimals);
+        p = asWritten(*precipitation, kPrecipitationDecimals);
+        checkNumber(store::monthField(QStringLiteral("T"), month), t, cellText(line, 28, 32));
+        checkNumber(store::monthField(QStringLiteral("P"), month), p, cellText(line, 36, 41));
     }
     return done();
 }
@@ -185,6 +261,7 @@ StationSectionParser::Step StationSectionParser::readFrostDates(StationRecord* r
         if (!date)
             return failed("Can't get 208F & 32F ? aborting Sta %s/n");
         r->frostDates[i] = *date;
+        checkText(QLatin1String(kFrostDateFields[i]), *date);
     }
     return done();
 }

@@ -1,5 +1,7 @@
 #include "stationfilereader.h"
 
+#include "stationrecord.h"
+
 #include <QStringList>
 #include <cmath>
 
@@ -12,6 +14,34 @@ bool StationFileReader::readLine(QByteArray* line) {
     while (line->endsWith('\n') || line->endsWith('\r'))
         line->chop(1);
     return true;
+}
+
+QString StationFileReader::readBody(StationRecord* station) {
+    QByteArray line;
+    std::optional<QStringList> words;
+    std::array<qint64, 3> location{};
+    if (!readLine(&line) || !(words = parseWords(line, 3)))
+        return QStringLiteral("2 End of file or error");
+    for (size_t i = 0; i < location.size(); ++i) {
+        bool ok = false;
+        location[i] = words->at(qsizetype(i)).toLongLong(&ok);
+        if (!ok)
+            return QStringLiteral("2 End of file or error");
+    }
+    station->latitude = location[0];
+    station->longitude = location[1];
+    station->elevation = location[2];
+    std::optional<std::vector<double>> numbers;
+    if (!readLine(&line) || !(numbers = parseNumbers(line, 12)))
+        return QStringLiteral("3 End of file or error");
+    std::copy(numbers->begin(), numbers->end(), station->temperature.begin());
+    if (!readLine(&line) || !(numbers = parseNumbers(line, 12)))
+        return QStringLiteral("4 End of file or error");
+    std::copy(numbers->begin(), numbers->end(), station->precipitation.begin());
+    if (!readLine(&line) || !(words = parseWords(line, 4)))
+        return QStringLiteral("6 End of file or error");
+    std::copy(words->begin(), words->end(), station->frostDates.begin());
+    return {};
 }
 
 bool StationFileReader::nextRecord(QByteArray* rest) {
@@ -33,10 +63,11 @@ std::optional<RecordHeader> parseRecordHeader(const QByteArray& rest) {
     if (blank < 0 || bar2 < 0)
         return std::nullopt;
     RecordHeader header;
-    header.county = QString::fromUtf8(rest.mid(blank + 1, bar1 - blank - 1));
-    header.name = QString::fromUtf8(rest.mid(bar1 + 1, bar2 - bar1 - 1));
+    // A work file edited by hand still brings no control character into a stored text.
+    header.county = recordText(QString::fromUtf8(rest.mid(blank + 1, bar1 - blank - 1)));
+    header.name = recordText(QString::fromUtf8(rest.mid(bar1 + 1, bar2 - bar1 - 1)));
     // The blank after the number is the record's separator, not part of the number.
-    header.number = QString::fromUtf8(rest.mid(bar2 + 1).trimmed());
+    header.number = recordText(QString::fromUtf8(rest.mid(bar2 + 1).trimmed()));
     return header;
 }
 

@@ -2,6 +2,8 @@
 // Reads the records of "TmpTP.txt" back, line by line, so that a large import never holds
 // the whole file in memory.
 
+#include "stationrecord.h"
+
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>
@@ -24,6 +26,10 @@ public:
     bool nextRecord(QByteArray* rest);
     // The next line without its line end; false at the end of the file.
     bool readLine(QByteArray* line);
+    // The four lines after a record's header into `station`: location, temperatures,
+    // precipitation and frost dates. Empty when all were read, else the message of the first
+    // line missing or unreadable ("2 End of file or error" ...).
+    QString readBody(StationRecord* station);
 
 private:
     QIODevice& device_;

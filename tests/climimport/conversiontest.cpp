@@ -5,6 +5,8 @@
 
 #include "climedit/import/countyfileconverter.h"
 #include "climedit/import/sectionparser.h"
+#include "climedit/import/stationfilereader.h"
+#include "climedit/import/stationrecord.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -215,6 +217,73 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
+// A value outside its field's valid values aborts the station with every such field named,
+// whatever its size, and the next file is converted as usual.
+struct OutOfRangeCase {
+    const char* what;
+    int line;
+    const char* text;
+    const char* message;
+};
+
+class OutOfRangeTest : public ConversionTest,
+                       public ::testing::WithParamInterface<OutOfRangeCase> {};
+
+TEST_P(OutOfRangeTest, AbortsTheStationAndTheImportGoesOn) {
+    const OutOfRangeCase& c = GetParam();
+    convert(QStringLiteral("56021.txt"), cheyenneWithLine(c.line, c.text));
+    EXPECT_TRUE(dirs.stationFileText().isEmpty()) << dirs.stationFileText().constData();
+    EXPECT_EQ(log.texts(), QStringList{QString::fromUtf8(c.message)});
+
+    EXPECT_EQ(convertExample(QStringLiteral("20057.txt")).counties,
+              QStringList{QStringLiteral("Ford, KS")});
+    EXPECT_TRUE(dirs.stationFileText().startsWith("#1 Ford, KS|DODGE CITY|"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryCheckedField, OutOfRangeTest,
+    ::testing::Values(
+        OutOfRangeCase{"huge_december_temperature", 26,
+                       "  December   38.2    17.3    9e99     0.49",
+                       "Invalid values ? aborting Sta CHEYENNE: T Dec 9e99 (valid -80 to "
+                       "130)\n"},
+        OutOfRangeCase{"huge_january_temperature", 15, "  January    39.5    18.0    1e60     0.33",
+                       "Invalid values ? aborting Sta CHEYENNE: T Jan 1e60 (valid -80 to "
+                       "130)\n"},
+        // 99.996 would be written as 100.00.
+        OutOfRangeCase{"precipitation_rounded_past_its_limit", 20,
+                       "  June       75.3    48.9    62.1   99.996",
+                       "Invalid values ? aborting Sta CHEYENNE: P Jun 99.996 (valid 0 to "
+                       "99.99)\n"},
+        OutOfRangeCase{"location", 1,
+                       "  Latitude: 9999      Longitude: 10448        Elevation: 99999",
+                       "Invalid values ? aborting Sta CHEYENNE: Latitude 9999 (valid 0 to "
+                       "9059); Elevation 99999 (valid -1000 to 29000)\n"},
+        OutOfRangeCase{"frost_dates", 47,
+                       "  50 percent *)           -   to   -      13/45 to 10/11     5/12 to  2/30",
+                       "Invalid values ? aborting Sta CHEYENNE: Spr mo/dy 28 13/45 (valid "
+                       "MM/DD or 00/00); Fall mo/dy 32 02/30 (valid MM/DD or 00/00)\n"}),
+    [](const ::testing::TestParamInfo<OutOfRangeCase>& info) {
+        return std::string(info.param.what);
+    });
+
+TEST(StationRecordLayout, AnyValueReadsBackAsWritten) {
+    StationRecord station;
+    station.county = QStringLiteral("C, XX");
+    station.name = QStringLiteral("N");
+    station.temperature.fill(1e300);
+    station.temperature[11] = -7.26;
+    station.precipitation.fill(0.126);
+    station.frostDates.fill(QStringLiteral("00/00"));
+    const QList<QByteArray> lines = linesOf(formatStationRecord(station));
+    ASSERT_EQ(lines.size(), 6);
+    const auto temperatures = parseNumbers(lines[2], 12);
+    ASSERT_TRUE(temperatures.has_value()) << lines[2].constData();
+    EXPECT_EQ(std::count(temperatures->begin(), temperatures->end(), 1e300), 11);
+    EXPECT_EQ(temperatures->back(), -7.3);
+    EXPECT_EQ(lines[3], QByteArray("0.13  ").repeated(12));
+}
+
 TEST_F(ConversionTest, ABrokenStationDoesNotStopTheNextOneOfTheFile) {
     QList<QByteArray> lines = linesOf(exampleFile(QStringLiteral("06037.txt")));
     lines[1] = "  Latitude is missing here";
@@ -231,7 +300,7 @@ TEST_F(ConversionTest, FileOpenFailuresGiveTheirMessagesAndCodeOne) {
     EXPECT_EQ(log.texts(), QStringList{QStringLiteral("Can't open input FName TXT file.")});
 
     log.clear();
-    const WorkFiles nowhere(dirs.countyDir() + QStringLiteral("/no/such/dir"));
+    WorkFiles nowhere(dirs.countyDir() + QStringLiteral("/no/such/dir"));
     CountyFileConverter lost(nowhere, numbers, log);
     EXPECT_EQ(lost.convert(dirs.copyExample(QStringLiteral("56021.txt"))).code, 1);
     EXPECT_EQ(log.texts(), QStringList{QStringLiteral("Can't open output TXT file.")});
@@ -265,6 +334,18 @@ TEST(FixedColumns, DigitsStopAtTheLineEndAndNumbersMustBeWhole) {
     EXPECT_EQ(numberInColumns("  January    39.5    18.0    2 .8", 28, 32), std::nullopt);
 }
 
+// Found by fuzzing: a control character next to the station number became a blank that the
+// work file's reader then dropped, so the record read back differently from what was
+// written, and one before it put a blank into the county's state code.
+TEST_F(ConversionTest, AControlCharacterBesideTheStationNumberIsNoPartOfIt) {
+    QList<QByteArray> lines = linesOf(exampleFile(QStringLiteral("04013.txt")));
+    lines[0].replace("AZ23183", QByteArray("\x01"
+                                           "AZ23183\0",
+                                           9));
+    convert(QStringLiteral("04013.txt"), joinLines(lines));
+    EXPECT_EQ(recordLines().value(0), "#1 Maricopa, AZ|PHOENIX SKY HARBOR INTL AP|AZ23183 ");
+}
+
 TEST(SourceText, NoControlCharacterOrSeparatorReachesAStoredText) {
     EXPECT_EQ(sourceText("LARAMIE\r"), QStringLiteral("LARAMIE "));
     EXPECT_EQ(sourceText("A|B"), QStringLiteral("A B"));
@@ -274,6 +355,25 @@ TEST(SourceText, NoControlCharacterOrSeparatorReachesAStoredText) {
     EXPECT_EQ(sourceText("Do\xf1"
                          "a Ana"),
               QStringLiteral("Do\u00f1a Ana")); // Latin-1
+    // C1 controls (a terminal's escape introducer U+009B among them), in either encoding.
+    EXPECT_EQ(sourceText("A\xc2\x9b"
+                         "31mB\xc2\x85"
+                         "C\x7f"),
+              QStringLiteral("A 31mB C "));
+    EXPECT_EQ(sourceText("A\x9b"
+                         "31mB\x80\x9f"),
+              QStringLiteral("A 31mB  "));
+}
+
+TEST_F(ConversionTest, NoControlCharacterReachesTheRecordFromAnyText) {
+    QList<QByteArray> lines = linesOf(exampleFile(QStringLiteral("56021.txt")));
+    lines[0] = "WEATHER RECORDS Station : CHEY\xc2\x9b"
+               "2JENNE, WY24\x1b"
+               "018  1981-2010";
+    lines[2] = "  State FIPS/County(FIPS): 56021    County Name: Lara\xc2\x9dmie";
+    convert(QStringLiteral("56021.txt"), joinLines(lines));
+    EXPECT_TRUE(dirs.stationFileText().startsWith("#1 Lara mie, WY|CHEY 2JENNE|WY24 018 \n"))
+        << dirs.stationFileText().constData();
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "climedit/import/importfeedback.h"
 #include "climedit/import/workfiles.h"
+#include "qtprinting.h"
 
 #include <QByteArray>
 #include <QString>
@@ -24,6 +25,7 @@ public:
     ImportDirs();
     QString countyDir() const { return counties_.path(); }
     const WorkFiles& work() const { return work_; }
+    WorkFiles& work() { return work_; }
     QString writeCountyFile(const QString& name, const QByteArray& text) const;
     QString copyExample(const QString& name, const QString& as = {}) const;
     QByteArray stationFileText() const;

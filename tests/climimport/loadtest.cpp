@@ -50,7 +50,21 @@ QStringList stationNames(const QString& county = {}) {
     return names;
 }
 
-void addStation(const QString& name, const QString& county) {
+// "NAME=WHR Location", with " (marked)" for marked rows, in name order.
+QStringList weatherSites() {
+    Table table(QStringLiteral("Climate"));
+    table.open();
+    QStringList sites;
+    for (table.first(); !table.eof(); table.next())
+        sites << table.asString(QStringLiteral("Station Name")) + QLatin1Char('=') +
+                     table.asString(QStringLiteral("WHR Location")) +
+                     (table.asBool(QStringLiteral("Marked")) ? QStringLiteral(" (marked)")
+                                                             : QString());
+    sites.sort();
+    return sites;
+}
+
+void addStation(const QString& name, const QString& county, const QString& weatherSite = {}) {
     Table county_(QStringLiteral("County"));
     ASSERT_TRUE(county_.open());
     if (!county_.findKey({county})) {
@@ -63,6 +77,8 @@ void addStation(const QString& name, const QString& county) {
     ASSERT_TRUE(climate.append());
     climate.setValue(QStringLiteral("Station Name"), name);
     climate.setValue(QStringLiteral("County"), county);
+    climate.setValue(QStringLiteral("WHR Location"), weatherSite);
+    climate.setValue(QStringLiteral("Marked"), true);
     for (const char* field : {"Latitude", "Longitude", "Elevation"})
         climate.setValue(QLatin1String(field), 100.0);
     for (const char* field : kFrostDateFields)
@@ -190,6 +206,48 @@ TEST_F(LoadTest, ReplaceModeWithNoStationOfTheSelectionStillEmptiesTheTables) {
     EXPECT_EQ(dump(QStringLiteral("County")), QStringList{kLaramie});
 }
 
+// A station imported again under its name keeps the weather site chosen for it (and starts
+// unmarked like every imported station); the name compares as the name index does.
+TEST_F(LoadTest, ReimportedStationsKeepTheirWeatherSites) {
+    const QString dodgeCitySite = QStringLiteral("Dodge City KS Airport (WBAN 13985)");
+    addStation(QStringLiteral("CHEYENNE"), kLaramie, QStringLiteral("Cheyenne WHR"));
+    addStation(QStringLiteral("Dodge City"), QStringLiteral("Ford, KS"), dodgeCitySite);
+    addStation(QStringLiteral("GONE"), QStringLiteral("Ford, KS"), QStringLiteral("Gone WHR"));
+    addStation(QStringLiteral("PHOENIX SKY HARBOR INTL AP"), QStringLiteral("Old, AZ"),
+               QStringLiteral("Phoenix WHR"));
+    scan({QStringLiteral("56021.txt"), QStringLiteral("20057.txt"), QStringLiteral("04013.txt")});
+
+    answerer = ScriptedAnswerer({true});
+    const LoadResult added = load({QStringLiteral("Ford, KS")}, true);
+    ASSERT_EQ(added.outcome, LoadOutcome::Loaded) << log.texts().join('|').toStdString();
+    EXPECT_EQ(weatherSites(), (QStringList{QStringLiteral("CHEYENNE=Cheyenne WHR (marked)"),
+                                           QStringLiteral("DODGE CITY=") + dodgeCitySite,
+                                           QStringLiteral("PHOENIX SKY HARBOR INTL AP=Phoenix "
+                                                          "WHR (marked)")}));
+
+    // Replace mode: every station goes, and each one imported again keeps its site.
+    const LoadResult replaced = load({kLaramie, kMaricopa}, false);
+    ASSERT_EQ(replaced.outcome, LoadOutcome::Loaded) << log.texts().join('|').toStdString();
+    EXPECT_EQ(weatherSites(),
+              (QStringList{QStringLiteral("CHEYENNE=Cheyenne WHR"),
+                           QStringLiteral("PHOENIX SKY HARBOR INTL AP=Phoenix WHR")}));
+}
+
+// A station without a name could never be posted: it is left out when converted, so the
+// other stations of the import still load.
+TEST_F(LoadTest, AStationWithoutANameIsLeftOutAndTheOthersLoad) {
+    QList<QByteArray> lines = linesOf(exampleFile(QStringLiteral("56021.txt")));
+    lines[0].replace("CHEYENNE", "");
+    dirs.writeCountyFile(QStringLiteral("56021.txt"), joinLines(lines));
+    const ScanResult scanned = scan({QStringLiteral("56013.txt")});
+    EXPECT_EQ(log.texts(),
+              QStringList{QStringLiteral("Invalid values ? aborting Sta : Station Name (must "
+                                         "have a value)\n")});
+    const LoadResult result = load(scanned.counties, true);
+    EXPECT_EQ(result.outcome, LoadOutcome::Loaded) << log.texts().join('|').toStdString();
+    EXPECT_EQ(result.stations, 1);
+}
+
 TEST_F(LoadTest, RecordsOfCountiesNotSelectedAreSkipped) {
     scan({QStringLiteral("56021.txt"), QStringLiteral("06037.txt"), QStringLiteral("04013.txt")});
     const LoadResult result = load({kMaricopa, kLaramie}, true);
@@ -254,6 +312,16 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<BrokenWorkFile>& info) {
         return std::string(info.param.what);
     });
+
+TEST_F(LoadTest, ControlCharactersOfAnEditedWorkFileAreBlanked) {
+    QByteArray record = kGoodRecord;
+    record.replace("CHEYENNE", "CHEY\xc2\x9b"
+                               "ENNE\x1b");
+    writeStationFile(record);
+    dirs.work().noteStationWritten(kLaramie);
+    ASSERT_EQ(load({kLaramie}, true).outcome, LoadOutcome::Loaded);
+    EXPECT_EQ(stationNames(), QStringList{QStringLiteral("CHEY ENNE ")});
+}
 
 TEST_F(LoadTest, MissingWorkFileIsReportedAndChangesNothing) {
     addStation(QStringLiteral("OLD STATION"), QStringLiteral("Old, XX"));

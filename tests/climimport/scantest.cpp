@@ -5,6 +5,7 @@
 
 #include "climedit/import/climatescan.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 using namespace kova::climimport;
@@ -71,7 +72,7 @@ TEST_F(ScanTest, EveryScanStartsAFreshWorkFile) {
 TEST_F(ScanTest, AFileThatCannotBeConvertedIsReportedAndTheScanGoesOn) {
     dirs.copyExample(QStringLiteral("56021.txt"));
     dirs.copyExample(QStringLiteral("56013.txt"));
-    const WorkFiles nowhere(dirs.countyDir() + QStringLiteral("/no/such/dir"));
+    WorkFiles nowhere(dirs.countyDir() + QStringLiteral("/no/such/dir"));
     ClimateScan scanner(nowhere, numbers, log);
     const ScanResult result = scanner.run(dirs.countyDir());
     EXPECT_EQ(result.files, 2);
@@ -89,12 +90,13 @@ TEST_F(ScanTest, AnEmptyDirectoryGivesNoCounty) {
     EXPECT_TRUE(result.counties.isEmpty());
 }
 
-TEST(WorkFilesLocation, WorkingDirectoryWhenWritable) {
+TEST(WorkFilesLocation, BothFilesInAFreshDirectoryOfTheirOwn) {
     QString error;
     const auto work = WorkFiles::locate(&error);
     ASSERT_TRUE(work.has_value()) << error.toStdString();
-    EXPECT_TRUE(work->stationFile().endsWith(QStringLiteral("/TmpTP.txt")));
-    EXPECT_TRUE(work->copyFile().endsWith(QStringLiteral("/Tmp2.txt")));
+    EXPECT_TRUE(QDir(work->directory()).isEmpty());
+    EXPECT_EQ(work->stationFile(), work->directory() + QStringLiteral("/TmpTP.txt"));
+    EXPECT_EQ(work->copyFile(), work->directory() + QStringLiteral("/Tmp2.txt"));
 }
 
 } // namespace

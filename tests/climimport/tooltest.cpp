@@ -6,6 +6,7 @@
 
 #include "store/table.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -62,6 +63,7 @@ TEST_F(ToolTest, ImportsEveryCountyAndPrintsProgressAndSummary) {
     EXPECT_TRUE(r.out.contains(QStringLiteral("stations loaded: 6\n")));
     EXPECT_TRUE(r.out.contains(QStringLiteral("counties: 5\n")));
     EXPECT_TRUE(r.out.contains(QStringLiteral("messages: 0\n")));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("weather site links kept: 0\n")));
     EXPECT_EQ(stations(), 6);
 }
 
@@ -82,6 +84,22 @@ TEST_F(ToolTest, ExistingCountiesAreSkippedUnlessYes) {
     EXPECT_EQ(stations(), 2);
 }
 
+TEST_F(ToolTest, SummaryCountsTheWeatherSiteLinksKept) {
+    ASSERT_EQ(run(withDb({QStringLiteral("--counties"), QStringLiteral("Ford, KS")})).status, 0);
+    {
+        kova::store::Table climate(QStringLiteral("Climate"));
+        ASSERT_TRUE(climate.open());
+        ASSERT_TRUE(climate.edit());
+        climate.setValue(QStringLiteral("WHR Location"), QStringLiteral("Dodge City KS Airport"));
+        ASSERT_TRUE(climate.post());
+    }
+    const ToolRun again = run(withDb(
+        {QStringLiteral("--counties"), QStringLiteral("Ford, KS"), QStringLiteral("--yes")}));
+    EXPECT_EQ(again.status, 0) << again.err.toStdString();
+    EXPECT_TRUE(again.out.contains(QStringLiteral("weather site links kept: 1\n")))
+        << again.out.toStdString();
+}
+
 TEST_F(ToolTest, FailuresExitWithTwoAndChangeNothing) {
     ASSERT_EQ(run(withDb({QStringLiteral("--counties"), QStringLiteral("Ford, KS")})).status, 0);
     // The same station under a second county: the load fails on the unique name.
@@ -95,6 +113,33 @@ TEST_F(ToolTest, FailuresExitWithTwoAndChangeNothing) {
 
     EXPECT_EQ(run({QStringLiteral("/no/such/directory")}).status, 2);
     EXPECT_EQ(run(withDb({}) << QStringLiteral("--bogus")).status, 2);
+}
+
+TEST_F(ToolTest, TwoRunsFromOneDirectoryAtOnceBothLoadEveryStation) {
+    // Many county files make the two runs overlap for a while.
+    QList<QByteArray> lines = linesOf(exampleFile(QStringLiteral("56021.txt")));
+    const QByteArray stationLine = lines[0];
+    for (int i = 0; i < 40; ++i) {
+        lines[0] = QByteArray(stationLine).replace("CHEYENNE", "CHEYENNE " + QByteArray::number(i));
+        dirs.writeCountyFile(QStringLiteral("%1.txt").arg(57000 + i), joinLines(lines));
+    }
+    kova::test::TempDatabase other{kova::test::TempDatabase::Contents::EmptySchema};
+    QProcess runs[2];
+    const QString files[2] = {database.file(), other.file()};
+    for (int i = 0; i < 2; ++i) {
+        runs[i].setWorkingDirectory(workDir.path());
+        runs[i].start(QStringLiteral(KOVACLIM_IMPORT_PROGRAM),
+                      {dirs.countyDir(), QStringLiteral("--db"), files[i]});
+    }
+    for (QProcess& run : runs) {
+        ASSERT_TRUE(run.waitForFinished(60000));
+        const QString out = QString::fromUtf8(run.readAllStandardOutput());
+        EXPECT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
+        EXPECT_TRUE(out.contains(QStringLiteral("stations converted: 46\n"))) << out.toStdString();
+        EXPECT_TRUE(out.contains(QStringLiteral("stations loaded: 46\n"))) << out.toStdString();
+    }
+    EXPECT_TRUE(
+        QDir(workDir.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
 }
 
 } // namespace

@@ -79,7 +79,7 @@ int runImport(const ImportOptions& options, QTextStream& out, QTextStream& err) 
     if (!useDatabaseFile(options.databaseFile, err))
         return kFailed;
     QString error;
-    const auto work = WorkFiles::locate(&error);
+    auto work = WorkFiles::locate(&error);
     if (!work) {
         err << "kovaclim-import: " << error << "\n";
         return kFailed;
@@ -104,6 +104,7 @@ int runImport(const ImportOptions& options, QTextStream& out, QTextStream& err) 
         << "stations converted: " << scanned.stations << "\n"
         << "stations loaded: " << loaded.stations << "\n"
         << "counties: " << loaded.counties.size() << "\n"
+        << "weather site links kept: " << loaded.weatherSitesKept << "\n"
         << "messages: " << messages.count() << "\n";
     out.flush();
     switch (loaded.outcome) {
