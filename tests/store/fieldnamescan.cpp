@@ -151,7 +151,7 @@ struct Declaration {
 
 std::vector<Declaration> declarations(const QString& text) {
     static const QRegularExpression re(QStringLiteral(
-        R"((?<![\w:])(?:kova::)?(?:store::)?(?:Table|Record)\s*(?:const\s*)?[&*]?\s*(\w+)\s*([({=;,)]))"));
+        R"((?<![\w:])(?:kova::)?(?:store::)?(?:Table|Record)\b\s*(?:const\s*)?[&*]?\s*(\w+)\s*([({=;,)]))"));
     static const QRegularExpression tableLiteral(
         QStringLiteral(R"re(QStringLiteral\("([^"]*)"\))re"));
     static const QRegularExpression recordOf(
