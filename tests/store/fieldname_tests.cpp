@@ -116,6 +116,11 @@ TEST(FieldNameScan, FindsMisspeltNamesInEveryForm) {
                                      "&sites, QStringLiteral(\"WHR Locaton\"), kShown);"))
                   .size(),
               1);
+    EXPECT_EQ(scanned(QStringLiteral(
+                          "new DataGrid(&src, {{QStringLiteral(\"Station Name\"), {}, 190},\n"
+                          "  {QStringLiteral(\"Staton No\"), QStringLiteral(\"Sta No\"), 60}});"))
+                  .size(),
+              1);
 }
 
 TEST(FieldNameScan, ChecksAgainstTheTableTheCallIsOn) {

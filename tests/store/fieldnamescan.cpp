@@ -269,6 +269,19 @@ void FieldNameScanner::scan(const QString& fileName, const QString& text, const 
         for (int argument : lookup ? std::vector<int>{1, 3, 4} : std::vector<int>{1})
             checkCall(src, m.capturedStart(), m.capturedEnd() - 1, argument, {});
     }
+
+    // Grids take a list of columns, {field, caption, width} each.
+    static const QRegularExpression grid(QStringLiteral(R"(\b(?:DataGrid|TableModel)\s*[({])"));
+    for (auto it = grid.globalMatch(text); it.hasNext();) {
+        const auto m = it.next();
+        const QStringList args = arguments(text, m.capturedEnd() - 1);
+        if (args.size() < 2 || !args[1].startsWith(u'{'))
+            continue;
+        for (const QString& column : arguments(args[1], 0))
+            if (column.startsWith(u'{'))
+                if (const auto names = namesOf(arguments(column, 0).value(0), text, header))
+                    checkNames(src, m.capturedStart(), *names, {});
+    }
 }
 
 } // namespace kova::test

@@ -1,8 +1,8 @@
 #pragma once
-// Reads C++ source text for field names handed to the table cursor, its records and the
-// data-aware controls, and checks each against the table declarations. A name is checked
-// when the code spells it out: a string literal, a month-series helper with a literal prefix,
-// or a constant of the same file (or its header) holding a literal.
+// Reads C++ source text for field names handed to the table cursor, its records, the
+// data-aware controls and the grids, and checks each against the table declarations. A name
+// is checked when the code spells it out: a string literal, a month-series helper with a
+// literal prefix, or a constant of the same file (or its header) holding a literal.
 
 #include <QString>
 #include <QStringList>
