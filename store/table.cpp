@@ -675,33 +675,37 @@ const Record& Table::record() const {
     return current_;
 }
 
+int Table::knownField(const QString& field) const {
+    return def_ ? checkedFieldIndex(*def_, field, &error_) : -1;
+}
+
 QVariant Table::value(const QString& field) const {
-    return record().value(field);
+    const int index = knownField(field);
+    return index < 0 ? QVariant() : record().value(index);
 }
 QString Table::asString(const QString& field) const {
-    return record().asString(field);
+    return value(field).toString();
 }
 double Table::asFloat(const QString& field) const {
-    return record().asFloat(field);
+    return value(field).toDouble();
 }
 int Table::asInt(const QString& field) const {
-    return record().asInt(field);
+    return value(field).toInt();
 }
 bool Table::asBool(const QString& field) const {
-    return record().asBool(field);
+    return value(field).toBool();
 }
 bool Table::isNull(const QString& field) const {
-    return record().isNull(field);
+    return value(field).isNull();
 }
 
 bool Table::setValue(const QString& field, const QVariant& value) {
     if (state_ != EditState::Edit && state_ != EditState::Insert)
         return fail(QStringLiteral("%1 is not in edit or insert mode.")
                         .arg(db_ ? db_->describeTable(tableName()) : tableName()));
-    const int fi = def_->fieldIndex(field);
+    const int fi = knownField(field);
     if (fi < 0)
-        return fail(QStringLiteral("Field '%1' not found in %2.")
-                        .arg(field, db_->describeTable(tableName())));
+        return false;
     const FieldDef& f = def_->fields[static_cast<size_t>(fi)];
     const auto bad = [&](const QString& why) {
         return fail(QStringLiteral("Field '%1' of %2: %3")

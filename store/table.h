@@ -43,7 +43,8 @@ public:
     bool open();
     void close();
     bool isOpen() const { return state_ != EditState::Inactive; }
-    // The last failure of open/post/setValue/remove, naming alias, file, table and field.
+    // The last failure of open/post/setValue/remove, naming alias, file, table and field; also
+    // the last field name asked for that the table does not have (a fault in the caller).
     QString errorString() const { return error_; }
     Database* database() const { return db_.get(); }
 
@@ -90,6 +91,8 @@ public:
     int asInt(const QString& field) const;
     bool asBool(const QString& field) const;
     bool isNull(const QString& field) const;
+    // A field name the table does not have stops a debug build; a release build reads null
+    // (or refuses the write) and errorString() names the table and the field.
     // Only in Edit or Insert. Strings keep their first n characters; Smallint is range
     // checked; AutoInc is read-only. Empty text clears the field. False with errorString().
     bool setValue(const QString& field, const QVariant& value);
@@ -145,6 +148,7 @@ private:
     void setState(EditState s);
     bool leaveEdit();
     bool fail(const QString& message);
+    int knownField(const QString& field) const; // -1 (reported) when not declared
     bool checkRequired();
     bool writeBuffer(qint64* rowId);
     SqliteStatement& writeStatement(bool inserting);
@@ -183,7 +187,7 @@ private:
     qint64 editRowId_ = -1;
     bool stale_ = false;
     bool keysLoaded_ = false;
-    QString error_;
+    mutable QString error_; // reads of unknown fields report here too
     // Prepared once per open table; declared last so they go before the database does.
     mutable std::unique_ptr<QSqlQuery> selectQuery_;
     std::unique_ptr<SqliteStatement> insertStatement_, updateStatement_;
