@@ -151,9 +151,9 @@ void SelDirForm::addBoxClicked(bool checked) {
     dm_.setAddMode(checked);
     if (checked)
         return;
-    if (!ui::Messages::confirm(QStringLiteral("The entire existing climate database will be "
-                                              "deleted. Is that what you want?"),
-                               {}, this)) {
+    if (!ui::Messages::confirmDestructive(QStringLiteral("The entire existing climate database "
+                                                         "will be deleted. Is that what you want?"),
+                                          {}, {}, this)) {
         addBox_->setChecked(true);
         dm_.setAddMode(true);
     }

@@ -143,11 +143,10 @@ void ManagedEditor::deleteRecord() {
     store::Table* table = source_->table();
     if (!editMode_ || table->state() == EditState::Inactive)
         return;
-    const QString title =
+    const QString name =
         settings_.nameField.isEmpty() ? QString() : table->asString(settings_.nameField);
-    const Message question{MessageKind::Confirmation, title, settings_.deleteText,
-                           MessageButtons::YesNo, 0};
-    if (Messages::show(question, window_) != Answer::Yes)
+    // Titled with the row's name, which also shows in the box, as a title bar may cut it.
+    if (!Messages::confirmDestructive(settings_.deleteText, name, name, window_))
         return;
     const bool ok = settings_.deleteRow ? settings_.deleteRow() : table->remove();
     if (!ok && !settings_.deleteRow)

@@ -50,6 +50,8 @@ Answer DialogResponder::respond(const Message& message, QWidget* parent) {
     QMessageBox box(iconOf(message.kind),
                     message.title.isEmpty() ? defaultTitle(message.kind) : message.title,
                     message.text, QMessageBox::NoButton, parent);
+    box.setInformativeText(message.informativeText);
+    box.setDetailedText(message.details);
     if (message.buttons == MessageButtons::Ok) {
         box.addButton(QMessageBox::Ok);
     } else {
@@ -57,6 +59,7 @@ Answer DialogResponder::respond(const Message& message, QWidget* parent) {
         box.addButton(QMessageBox::No);
         if (message.buttons == MessageButtons::YesNoHelp)
             box.addButton(QMessageBox::Help);
+        box.setDefaultButton(message.destructive ? QMessageBox::No : QMessageBox::Yes);
     }
     switch (box.exec()) {
     case QMessageBox::Yes:
@@ -120,6 +123,20 @@ void Messages::information(const QString& text, QWidget* parent) {
 bool Messages::confirm(const QString& text, const QString& title, QWidget* parent) {
     return show({MessageKind::Confirmation, title, text, MessageButtons::YesNo, 0}, parent) ==
            Answer::Yes;
+}
+
+bool Messages::confirmDestructive(const QString& text, const QString& title, const QString& about,
+                                  QWidget* parent) {
+    Message question{MessageKind::Confirmation, title, text, MessageButtons::YesNo, 0};
+    question.informativeText = about;
+    question.destructive = true;
+    return show(question, parent) == Answer::Yes;
+}
+
+void Messages::error(const QString& text, const QString& details, QWidget* parent) {
+    Message message{MessageKind::Error, {}, text, MessageButtons::Ok, 0};
+    message.details = details;
+    show(message, parent);
 }
 
 } // namespace kova::ui

@@ -129,7 +129,7 @@ void Navigator::act(Button which) {
             emit inserted();
         break;
     case Delete:
-        if (Messages::confirm(QStringLiteral("Delete record?")))
+        if (Messages::confirmDestructive(QStringLiteral("Delete record?")))
             report(table->remove());
         break;
     case Edit:

@@ -1,6 +1,7 @@
 // The import windows: directory choice, add mode, county selection and Continue, driven with
 // the example county files on private databases.
 
+#include "boxkeys.h"
 #include "climeditfixture.h"
 
 #include "climedit/climdbform.h"
@@ -137,6 +138,7 @@ TEST_F(ImportWindows, AddModeAsksBeforeReplacingACountyAndNoForTheOnlyOneChanges
         messageTexts(),
         (QStringList{QStringLiteral("There is already a county named Laramie, WY. Replace it?"),
                      QStringLiteral("There are no selected counties!")}));
+    EXPECT_TRUE(responder->asked()[0].destructive); // No is the default button
     EXPECT_EQ(dialogsShown, QStringList{kSelCo});
     EXPECT_EQ(rowCount(QStringLiteral("Climate")), before);
     EXPECT_FALSE(window->imported());
@@ -161,6 +163,16 @@ TEST_F(ImportWindows, UncheckingAddModeAsksAndReplaceModeKeepsOnlyTheSelectedCou
         {QStringLiteral("06037.txt"), QStringLiteral("20057.txt"), QStringLiteral("56021.txt")});
     auto window = openDirectoryWindow();
 
+    {
+        // The real box: Enter answers No.
+        ui::ResponderScope realBoxes(std::make_shared<ui::DialogResponder>());
+        kova::test::KeyOnNextBox enter(Qt::Key_Return);
+        window->setAddToExisting(false);
+        ASSERT_TRUE(enter.seen().has_value());
+        EXPECT_EQ(enter.seen()->text, kReplaceQuestion);
+        EXPECT_EQ(enter.seen()->defaultButton, QMessageBox::No);
+        EXPECT_TRUE(window->addBox()->isChecked());
+    }
     window->setAddToExisting(false); // answered No
     EXPECT_EQ(messageTexts(), QStringList{kReplaceQuestion});
     EXPECT_TRUE(window->addBox()->isChecked());

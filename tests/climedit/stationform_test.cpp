@@ -231,6 +231,8 @@ TEST_F(StationForm, DeleteAsksByNameAndCleansUpTheCountyList) {
     ASSERT_FALSE(responder->asked().empty());
     EXPECT_EQ(responder->asked().back().title, first);
     EXPECT_EQ(responder->asked().back().text, QStringLiteral("Delete?"));
+    EXPECT_EQ(responder->asked().back().informativeText, first);
+    EXPECT_TRUE(responder->asked().back().destructive);
     EXPECT_EQ(countWhere(QStringLiteral("Climate"), kName, first), 1);
     EXPECT_TRUE(form->editor()->editMode());
 

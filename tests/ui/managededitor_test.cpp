@@ -1,3 +1,4 @@
+#include "boxkeys.h"
 #include "grasstable.h"
 #include "ui/datacontrols.h"
 #include "ui/glyphs.h"
@@ -113,6 +114,20 @@ TEST_F(Managed, InsertCancelAndDeleteWorkOnlyInEditMode) {
     EXPECT_TRUE(nameBox->hasFocus() || !window.isActiveWindow());
     editor->cancelAction()->trigger();
     EXPECT_EQ(table.state(), EditState::Browse);
+    EXPECT_EQ(table.recordCount(), 5);
+}
+
+TEST_F(Managed, EnterOnTheRealDeleteQuestionKeepsTheRowAndTheBoxNamesIt) {
+    ResponderScope realBoxes(std::make_shared<DialogResponder>());
+    editor->toggleEditMode();
+    table.moveTo(2);
+    kova::test::KeyOnNextBox enter(Qt::Key_Return);
+    editor->deleteAction()->trigger();
+    ASSERT_TRUE(enter.seen().has_value());
+    EXPECT_EQ(enter.seen()->text, QStringLiteral("Delete?"));
+    EXPECT_EQ(enter.seen()->title, QStringLiteral("Clover"));
+    EXPECT_EQ(enter.seen()->informativeText, QStringLiteral("Clover"));
+    EXPECT_EQ(enter.seen()->defaultButton, QMessageBox::No);
     EXPECT_EQ(table.recordCount(), 5);
 }
 
