@@ -86,6 +86,7 @@ ClimDBForm::ClimDBForm(DataModule& dm, QWidget* parent) : QDialog(parent), dm_(d
 
     ui::ManagedEditorSettings settings;
     settings.nameField = kStationName;
+    settings.rowNoun = QStringLiteral("station");
     settings.markTable = QStringLiteral("Climate");
     settings.showMarkedCaption = QStringLiteral("Show Only Marked");
     settings.insertFocus = nameBox_;

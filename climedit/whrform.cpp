@@ -51,6 +51,7 @@ WHRForm::WHRForm(DataModule& dm, QWidget* parent) : QDialog(parent), dm_(dm) {
 
     ui::ManagedEditorSettings settings;
     settings.nameField = kLocation;
+    settings.rowNoun = QStringLiteral("site");
     settings.markTable = QStringLiteral("ClimWHR");
     settings.showMarkedCaption = QStringLiteral("Show All Marked");
     settings.insertFocus = nameBox_;

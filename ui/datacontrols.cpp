@@ -14,6 +14,7 @@ FieldLink::FieldLink(QWidget* control, DataSource* source, const QString& field,
                      SetEditable setEditable)
     : QObject(control), source_(source), field_(field), show_(std::move(show)),
       setEditable_(std::move(setEditable)) {
+    source->bindControl(field, control);
     store::Table* table = source->table();
     connect(table, &store::Table::currentChanged, this, &FieldLink::refresh);
     connect(table, &store::Table::rowsReset, this, &FieldLink::refresh);

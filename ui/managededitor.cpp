@@ -65,6 +65,7 @@ ManagedEditor::ManagedEditor(QWidget* window, DataSource* source, ManagedEditorS
     connect(close_, &QAction::triggered, window_, &QWidget::close);
     connect(help_, &QAction::triggered, this, [this] { Help::showContext(settings_.helpContext); });
 
+    source_->setRowWords({settings_.rowNoun, settings_.nameField});
     // Read-only mode at start.
     source_->setAutoEdit(false);
     setEditControlsEnabled(false);

@@ -24,7 +24,8 @@ class QWidget;
 namespace kova::ui {
 
 struct ManagedEditorSettings {
-    QString nameField; // the field that titles the delete question
+    QString nameField;                          // the field that titles the delete question
+    QString rowNoun = QStringLiteral("record"); // "station": how messages call a row
     QString deleteText = QStringLiteral("Delete?");
     QString markTable; // table of the mark statement; empty: the table's
     QString showMarkedCaption = QStringLiteral("Show All Marked"); // or "Show Only Marked"

@@ -4,6 +4,7 @@
 
 #include "climedit/climdbform.h"
 #include "climedit/countyfilterdialog.h"
+#include "store/fieldnames.h"
 #include "store/table.h"
 #include "ui/datacontrols.h"
 #include "ui/managededitor.h"
@@ -281,6 +282,61 @@ TEST_F(StationForm, LeavingTheCountyBoxListsANewCountyAtOnceAndRefusesAnEmptyOne
     form->countyBox()->setFocus();
     leaveBox(form->stationNameBox());
     EXPECT_EQ(countWhere(QStringLiteral("County"), kCounty, QStringLiteral("Brand New, ZZ")), 1);
+    form->editor()->cancelAction()->trigger();
+}
+
+// The field bound to the control that has the keyboard focus.
+QString focusedField() {
+    auto* box = QApplication::focusWidget();
+    if (auto* number = qobject_cast<ui::DataNumericEdit*>(box))
+        return number->link()->field();
+    if (auto* text = qobject_cast<ui::DataTextEdit*>(box))
+        return text->link()->field();
+    return {};
+}
+
+TEST_F(StationForm, ANewStationIsToldEveryEmptyFieldAtOnceAndTheFirstGetsTheFocus) {
+    open();
+    ASSERT_TRUE(form->editor()->toggleEditMode());
+    form->editor()->insertAction()->trigger();
+    QTest::keyClicks(form->stationNameBox(), QStringLiteral("NEW STATION"));
+    form->countyBox()->setFocus();
+    QTest::keyClicks(form->countyBox(), QStringLiteral("Laramie, WY"));
+    leaveBox(form->latitudeBox());
+    QTest::keyClicks(form->latitudeBox(), QStringLiteral("4100"));
+    responder->clear();
+
+    EXPECT_FALSE(form->editor()->toggleEditMode()); // Stop Edit: the row cannot be saved
+    ASSERT_EQ(responder->asked().size(), 1u);
+    const ui::Message& told = responder->asked()[0];
+    QStringList months;
+    for (const char* series : {"T", "P"})
+        for (int m = 1; m <= 12; ++m)
+            months << store::monthField(QLatin1String(series), m);
+    EXPECT_EQ(told.text, QStringLiteral("Station 'NEW STATION' cannot be saved: Longitude, "
+                                        "Elevation, Spr mo/dy 28, Spr mo/dy 32, Fall mo/dy 28, "
+                                        "Fall mo/dy 32, ") +
+                             months.join(QStringLiteral(", ")) +
+                             QStringLiteral(" must have a value."));
+    EXPECT_TRUE(told.details.contains(QStringLiteral("'Climate'"))); // the table's own words
+    EXPECT_EQ(focusedField(), QStringLiteral("Longitude"));
+    EXPECT_EQ(table().state(), store::EditState::Insert);
+    EXPECT_TRUE(form->editor()->editMode());
+
+    // A name another station has: said by its field.
+    form->stationNameBox()->selectAll();
+    QTest::keyClicks(form->stationNameBox(), QStringLiteral("cheyenne"));
+    for (QLineEdit* box : form->findChildren<QLineEdit*>())
+        if (box->text().isEmpty() && !box->isReadOnly())
+            QTest::keyClicks(box,
+                             box->maxLength() == 5 ? QStringLiteral("00/00") : QStringLiteral("1"));
+    responder->clear();
+    EXPECT_FALSE(form->editor()->toggleEditMode());
+    ASSERT_EQ(responder->asked().size(), 1u);
+    EXPECT_EQ(responder->asked()[0].text,
+              QStringLiteral("Station 'cheyenne' cannot be saved: another station already has "
+                             "this Station Name."));
+    EXPECT_EQ(QApplication::focusWidget(), form->stationNameBox());
     form->editor()->cancelAction()->trigger();
 }
 
