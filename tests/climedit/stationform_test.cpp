@@ -340,6 +340,55 @@ TEST_F(StationForm, ANewStationIsToldEveryEmptyFieldAtOnceAndTheFirstGetsTheFocu
     form->editor()->cancelAction()->trigger();
 }
 
+TEST_F(StationForm, FrostDatesTakeARealMonthAndDayOrNoDateAndRefuseTheRest) {
+    open();
+    ASSERT_TRUE(form->editor()->toggleEditMode());
+    const QString station = current();
+    auto* spring =
+        qobject_cast<QLineEdit*>(dm->climateData().controlOf(QStringLiteral("Spr mo/dy 28")));
+    ASSERT_NE(spring, nullptr);
+    const QString before = current(QStringLiteral("Spr mo/dy 28"));
+    const QPalette normal = spring->palette();
+
+    for (const char* bad : {"13/45", "02/29", "04/31", "5/1", "00/15"}) {
+        spring->selectAll();
+        QTest::keyClicks(spring, QLatin1String(bad));
+        EXPECT_EQ(spring->palette().color(QPalette::Base), QColor(Qt::red)) << bad;
+        EXPECT_EQ(current(QStringLiteral("Spr mo/dy 28")), before) << bad; // not stored
+    }
+    spring->selectAll();
+    QTest::keyClicks(spring, QStringLiteral("ab/cd"));
+    EXPECT_FALSE(spring->text().contains(QLatin1Char('a'))); // letters are not even typed
+
+    // Saving while a date is refused says so by the field and goes back to it.
+    spring->selectAll();
+    QTest::keyClicks(spring, QStringLiteral("13/45"));
+    responder->clear();
+    EXPECT_FALSE(form->editor()->toggleEditMode());
+    ASSERT_EQ(responder->asked().size(), 1u);
+    EXPECT_EQ(responder->asked()[0].text,
+              QStringLiteral("Station '%1' cannot be saved: Spr mo/dy 28 must be corrected.")
+                  .arg(station));
+    EXPECT_EQ(QApplication::focusWidget(), spring);
+    EXPECT_EQ(countWhere(QStringLiteral("Climate"), QStringLiteral("Spr mo/dy 28"),
+                         QStringLiteral("13/45")),
+              0);
+
+    for (const char* good : {"02/28", "12/31", "00/00"}) {
+        spring->selectAll();
+        QTest::keyClicks(spring, QLatin1String(good));
+        EXPECT_EQ(spring->palette().color(QPalette::Base), normal.color(QPalette::Base)) << good;
+        EXPECT_EQ(current(QStringLiteral("Spr mo/dy 28")), QLatin1String(good));
+    }
+    ASSERT_TRUE(form->editor()->toggleEditMode());
+    EXPECT_EQ(countWhere(QStringLiteral("Climate"), kName, station), 1);
+    store::Table stored(QStringLiteral("Climate"));
+    ASSERT_TRUE(stored.open());
+    stored.setIndexName(QStringLiteral("StaNameIndex"));
+    ASSERT_TRUE(stored.findKey({station}));
+    EXPECT_EQ(stored.asString(QStringLiteral("Spr mo/dy 28")), QStringLiteral("00/00"));
+}
+
 TEST_F(StationForm, RemoveWHREntryClearsAndPostsInReadOnlyMode) {
     open();
     promptAnswers = {QStringLiteral("PHOENIX")};
