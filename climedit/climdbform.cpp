@@ -21,7 +21,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -41,6 +40,7 @@ const QString kWHRLocation = QStringLiteral("WHR Location");
 const QString kShowCounty = QStringLiteral("Show County");
 const QString kCancelCounty = QStringLiteral("Cancel County");
 const QString kCountyIndex = QStringLiteral("CountyIndex");
+const QString kStaNameIndex = QStringLiteral("StaNameIndex");
 constexpr int kFormHelp = 14;
 constexpr int kWHRHelp = 6;
 
@@ -59,6 +59,8 @@ QLabel* caption(const QString& text) {
 
 ClimDBForm::ClimDBForm(DataModule& dm, QWidget* parent) : QDialog(parent), dm_(dm) {
     setWindowTitle(kCaption);
+    // The form opens in name order whatever order it was last sorted in.
+    dm_.clmTable().setIndexName(kStaNameIndex);
     DataModule::ensureOpen(dm_.clmTable());
     DataModule::ensureOpen(dm_.cntyListTable());
     DataModule::ensureOpen(dm_.whrTable());
@@ -274,15 +276,6 @@ void ClimDBForm::showEvent(QShowEvent* event) {
     nameBox_->setFocus();
 }
 
-void ClimDBForm::keyPressEvent(QKeyEvent* event) {
-    // Escape closes the form the same way as "Close", so a row in edit is posted first.
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
 void ClimDBForm::done(int result) {
     dm_.closeClimateTables();
     QDialog::done(result);
@@ -296,7 +289,7 @@ bool ClimDBForm::postPending() {
 // --- search and sort ------------------------------------------------------------------------
 
 void ClimDBForm::searchByName() {
-    search(QStringLiteral("StaNameIndex"), QStringLiteral("Station Name Search"),
+    search(kStaNameIndex, QStringLiteral("Station Name Search"),
            QStringLiteral("Enter Station Name"));
 }
 
@@ -323,7 +316,7 @@ void ClimDBForm::search(const QString& indexName, const QString& title, const QS
 }
 
 void ClimDBForm::sortBy(int tag) {
-    static const QString indexes[] = {kCountyIndex, QStringLiteral("StaNameIndex"),
+    static const QString indexes[] = {kCountyIndex, kStaNameIndex,
                                       QStringLiteral("StaNumberIndex")};
     if (tag < SortByCounty || tag > SortByNumber || !postPending())
         return;

@@ -15,7 +15,6 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -156,14 +155,6 @@ ui::DataNumericEdit* WHRForm::monthBox(int series, int month) const {
 void WHRForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     ui::applyKeepOnScreen(this);
-}
-
-void WHRForm::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void WHRForm::done(int result) {

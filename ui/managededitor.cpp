@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -131,6 +132,10 @@ void ManagedEditor::insertRecord() {
         Messages::error(table->errorString(), window_);
         return;
     }
+    // A new row is unmarked, never a blank 'Marked'.
+    if (const store::FieldDef* marked = table->def().field(kMarked);
+        marked && marked->type == store::FieldType::Boolean)
+        table->setValue(kMarked, false);
     if (settings_.insertFocus)
         settings_.insertFocus->setFocus();
 }
@@ -205,6 +210,13 @@ void ManagedEditor::showMarkedOnly(bool on) {
 }
 
 bool ManagedEditor::eventFilter(QObject* watched, QEvent* event) {
+    // Escape closes the window the same way as "Close", so a row in edit is posted first.
+    if (watched == window_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+        static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+        window_->close();
+        return true;
+    }
     if (watched == window_ && event->type() == QEvent::Close) {
         store::Table* table = source_->table();
         if (table->state() == EditState::Insert) {

@@ -156,6 +156,16 @@ TEST_F(StationForm, SortsOrderByTheirIndexFromTheFirstRow) {
     EXPECT_EQ(table().recNo(), 0);
 }
 
+TEST_F(StationForm, ReopensInNameOrderAfterASort) {
+    open();
+    form->sortBy(ClimDBForm::SortByNumber);
+    form->close();
+    open();
+    EXPECT_EQ(table().indexName(), QStringLiteral("StaNameIndex"));
+    EXPECT_EQ(table().recNo(), 0);
+    EXPECT_EQ(current(), QStringLiteral("ALAMOSA SAN LUIS AP"));
+}
+
 TEST_F(StationForm, ShowCountyRestrictsTheViewAndCancelCountyLiftsIt) {
     addStation(QStringLiteral("CHEYENNE TEST 2"), QStringLiteral("Laramie, WY"));
     open();

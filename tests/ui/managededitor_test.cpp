@@ -194,6 +194,27 @@ TEST_F(Managed, ClosingWithARowThatCannotBePostedKeepsTheWindowOpen) {
     EXPECT_EQ(table.state(), EditState::Edit);
 }
 
+TEST_F(Managed, EscapeClosesTheWindowAsCloseDoesAfterPostingTheRow) {
+    editor->toggleEditMode();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    type(QStringLiteral(" hay"));
+    QTest::keyClick(window.windowHandle(), Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(stored(QStringLiteral("Alfalfa hay"), kName).toString(),
+              QStringLiteral("Alfalfa hay"));
+}
+
+TEST_F(Managed, ANewRowStartsUnmarked) {
+    editor->toggleEditMode();
+    editor->insertRecord();
+    EXPECT_FALSE(table.isNull(QStringLiteral("Marked")));
+    EXPECT_FALSE(table.asBool(QStringLiteral("Marked")));
+    table.setValue(kName, QStringLiteral("Ryegrass"));
+    ASSERT_TRUE(source.post());
+    EXPECT_EQ(stored(QStringLiteral("Ryegrass"), QStringLiteral("Marked")), QVariant(false));
+}
+
 TEST(Glyphs, LightsAreGreenAndRed) {
     EXPECT_GT(lamp(glyph(QStringLiteral("StartLight")), true).green(), 150);
     EXPECT_LT(lamp(glyph(QStringLiteral("StartLight")), true).red(), 120);

@@ -47,10 +47,10 @@ StationWindow::StationWindow(QWidget* parent) : QMainWindow(parent) {
         return;
     }
 
-    auto* grid =
-        new DataGrid(&stationData_, {{QStringLiteral("Station Name"), {}, 190},
-                                     {QStringLiteral("Station No"), QStringLiteral("Sta No"), 60},
-                                     {QStringLiteral("County"), {}, 0}});
+    auto* grid = new DataGrid(&stationData_,
+                              {{QStringLiteral("Station Name"), {}, GridColumn::kFieldWidth, true},
+                               {QStringLiteral("Station No"), QStringLiteral("Sta No"), 60},
+                               {QStringLiteral("County"), {}, 150}});
     auto* navigator = new Navigator(&stationData_);
     auto* left = new QWidget;
     auto* leftLayout = new QVBoxLayout(left);
@@ -61,6 +61,7 @@ StationWindow::StationWindow(QWidget* parent) : QMainWindow(parent) {
 
     ManagedEditorSettings settings;
     settings.nameField = QStringLiteral("Station Name");
+    settings.rowNoun = QStringLiteral("station");
     settings.showMarkedCaption = QStringLiteral("Show Only Marked");
     settings.helpContext = kStationHelp;
     editor_ = new ManagedEditor(this, &stationData_, settings);
