@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -91,7 +92,17 @@ QWidget* SelDirForm::buildBrowser() {
                     setDirectory(dirModel_->filePath(current));
             });
     // The tree fills in the background; show the chosen directory once its parent is read.
-    connect(dirModel_, &QFileSystemModel::directoryLoaded, this, &SelDirForm::showDirectoryInTree);
+    // Folders read or changed elsewhere (the temporary folder) never move the tree, and rows
+    // that come or go above the chosen directory do not push it out of view.
+    connect(dirModel_, &QFileSystemModel::directoryLoaded, this, &SelDirForm::revealDirectory);
+    for (auto about :
+         {&QAbstractItemModel::rowsAboutToBeInserted, &QAbstractItemModel::rowsAboutToBeRemoved})
+        connect(dirModel_, about, this, [this] { wasInView_ = directoryInView(); });
+    connect(dirModel_, &QAbstractItemModel::layoutAboutToBeChanged, this,
+            [this] { wasInView_ = directoryInView(); });
+    for (auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(dirModel_, changed, this, &SelDirForm::keepDirectoryInView);
+    connect(dirModel_, &QAbstractItemModel::layoutChanged, this, &SelDirForm::keepDirectoryInView);
     grid->addWidget(dirTree_, 1, 0, 2, 1);
 
     mask_ = new QLineEdit(kMask);
@@ -114,7 +125,16 @@ void SelDirForm::setDirectory(const QString& path) {
     directory_ = QDir(path).absolutePath();
     files_->clear();
     files_->addItems(QDir(directory_).entryList({kMask}, QDir::Files, QDir::Name));
+    revealPending_ = true;
     showDirectoryInTree();
+}
+
+void SelDirForm::revealDirectory(const QString& loaded) {
+    // Only the chosen directory's own parent settles where it shows.
+    if (revealPending_ && QFileInfo(directory_).absolutePath() == QDir(loaded).absolutePath()) {
+        showDirectoryInTree();
+        revealPending_ = false;
+    }
 }
 
 void SelDirForm::showDirectoryInTree() {
@@ -124,6 +144,17 @@ void SelDirForm::showDirectoryInTree() {
     if (dirTree_->currentIndex() != index)
         dirTree_->setCurrentIndex(index);
     dirTree_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+bool SelDirForm::directoryInView() const {
+    dirTree_->doItemsLayout(); // rows may have come since the tree last laid them out
+    const QModelIndex index = dirTree_->currentIndex();
+    return index.isValid() && dirTree_->viewport()->rect().intersects(dirTree_->visualRect(index));
+}
+
+void SelDirForm::keepDirectoryInView() {
+    if (wasInView_)
+        dirTree_->scrollTo(dirTree_->currentIndex(), QAbstractItemView::EnsureVisible);
 }
 
 QStringList SelDirForm::listedFiles() const {
