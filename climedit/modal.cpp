@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 
 namespace kova::climedit {
 
@@ -15,12 +16,16 @@ ModalPresenter& presenter() {
 TextPrompt& prompt() {
     static TextPrompt current = [](QWidget* parent, const QString& title,
                                    const QString& label) -> std::optional<QString> {
-        bool ok = false;
-        const QString text =
-            QInputDialog::getText(parent, title, label, QLineEdit::Normal, {}, &ok);
-        if (!ok)
+        QInputDialog input(parent);
+        input.setWindowTitle(title);
+        input.setLabelText(label);
+        input.setTextValue({});
+        // Room for the whole title and a long name.
+        if (auto* box = input.findChild<QLineEdit*>())
+            box->setMinimumWidth(300);
+        if (input.exec() != QDialog::Accepted)
             return std::nullopt;
-        return text;
+        return input.textValue();
     };
     return current;
 }

@@ -24,6 +24,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -82,6 +83,7 @@ QWidget* SelDirForm::buildBrowser() {
     dirModel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     dirModel_->setRootPath(QDir::rootPath());
     dirTree_ = new QTreeView;
+    dirTree_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     dirTree_->setModel(dirModel_);
     for (int column = 1; column < dirModel_->columnCount(); ++column)
         dirTree_->hideColumn(column);
@@ -97,9 +99,9 @@ QWidget* SelDirForm::buildBrowser() {
     connect(dirModel_, &QFileSystemModel::directoryLoaded, this, &SelDirForm::revealDirectory);
     for (auto about :
          {&QAbstractItemModel::rowsAboutToBeInserted, &QAbstractItemModel::rowsAboutToBeRemoved})
-        connect(dirModel_, about, this, [this] { wasInView_ = directoryInView(); });
+        connect(dirModel_, about, this, &SelDirForm::holdDirectoryInPlace);
     connect(dirModel_, &QAbstractItemModel::layoutAboutToBeChanged, this,
-            [this] { wasInView_ = directoryInView(); });
+            &SelDirForm::holdDirectoryInPlace);
     for (auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
         connect(dirModel_, changed, this, &SelDirForm::keepDirectoryInView);
     connect(dirModel_, &QAbstractItemModel::layoutChanged, this, &SelDirForm::keepDirectoryInView);
@@ -146,15 +148,22 @@ void SelDirForm::showDirectoryInTree() {
     dirTree_->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
-bool SelDirForm::directoryInView() const {
+void SelDirForm::holdDirectoryInPlace() {
     dirTree_->doItemsLayout(); // rows may have come since the tree last laid them out
-    const QModelIndex index = dirTree_->currentIndex();
-    return index.isValid() && dirTree_->viewport()->rect().intersects(dirTree_->visualRect(index));
+    const QRect shown = dirTree_->visualRect(dirTree_->currentIndex());
+    heldTop_ = shown.isValid() && dirTree_->viewport()->rect().intersects(shown)
+                   ? std::optional<int>(shown.top())
+                   : std::nullopt;
 }
 
 void SelDirForm::keepDirectoryInView() {
-    if (wasInView_)
-        dirTree_->scrollTo(dirTree_->currentIndex(), QAbstractItemView::EnsureVisible);
+    // The chosen directory stays where it was on screen; rows come and go around it.
+    if (!heldTop_)
+        return;
+    dirTree_->doItemsLayout();
+    const int moved = dirTree_->visualRect(dirTree_->currentIndex()).top() - *heldTop_;
+    if (moved != 0)
+        dirTree_->verticalScrollBar()->setValue(dirTree_->verticalScrollBar()->value() + moved);
 }
 
 QStringList SelDirForm::listedFiles() const {

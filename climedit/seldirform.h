@@ -45,7 +45,7 @@ private:
     QWidget* buildBrowser();
     void revealDirectory(const QString& loaded);
     void showDirectoryInTree();
-    bool directoryInView() const;
+    void holdDirectoryInPlace();
     void keepDirectoryInView();
     void addBoxClicked(bool checked);
     void cancel();
@@ -62,7 +62,7 @@ private:
     QCheckBox* addBox_ = nullptr;
     bool imported_ = false;
     bool revealPending_ = false; // the chosen directory is shown once its parent is read
-    bool wasInView_ = false;     // before the tree's rows changed
+    std::optional<int> heldTop_; // where the chosen directory showed before rows changed
 };
 
 } // namespace kova::climedit

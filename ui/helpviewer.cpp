@@ -154,6 +154,10 @@ void HelpViewer::openPage(const QString& page) {
         return;
     }
     browser_->setSource(QUrl(QStringLiteral("qrc") + page));
+    // The contents list shows which page is open.
+    for (int row = 0; row < contents_->count(); ++row)
+        if (contents_->item(row)->data(kPageRole).toString() == page)
+            contents_->setCurrentRow(row);
 }
 
 void HelpViewer::showContents() {

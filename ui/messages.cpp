@@ -1,5 +1,6 @@
 #include "messages.h"
 
+#include <QLabel>
 #include <QMessageBox>
 
 namespace kova::ui {
@@ -30,6 +31,21 @@ QMessageBox::Icon iconOf(MessageKind kind) {
     return QMessageBox::Information;
 }
 
+// A short question ("Delete?") makes a narrow box: its title bar would cut the row's name and
+// the name under the text would break. The box is made as wide as they need, within reason.
+void widenForTitleAndName(QMessageBox& box) {
+    auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!text)
+        return;
+    constexpr int kTitleBarExtras = 140; // icon and buttons of a title bar
+    constexpr int kWidest = 520;
+    const QFontMetrics metrics(box.font());
+    const int wanted =
+        std::max(metrics.horizontalAdvance(box.windowTitle()) * 11 / 10 + kTitleBarExtras - 60,
+                 metrics.horizontalAdvance(box.informativeText()) + 8);
+    text->setMinimumWidth(std::min(wanted, kWidest));
+}
+
 } // namespace
 
 QString defaultTitle(MessageKind kind) {
@@ -52,6 +68,7 @@ Answer DialogResponder::respond(const Message& message, QWidget* parent) {
                     message.text, QMessageBox::NoButton, parent);
     box.setInformativeText(message.informativeText);
     box.setDetailedText(message.details);
+    widenForTitleAndName(box);
     if (message.buttons == MessageButtons::Ok) {
         box.addButton(QMessageBox::Ok);
     } else {
