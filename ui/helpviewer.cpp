@@ -229,8 +229,11 @@ QStringList HelpViewer::searchResults() const {
 
 void Help::setHelpFile(const QString& helpFile) {
     theHelpFile() = helpFile;
-    if (theViewer())
-        theViewer()->setHelpFolder(folderOf(helpFile));
+    // The main window names its help file each time it is activated: an open viewer reloads
+    // only when the program's help really changes.
+    const QString folder = folderOf(helpFile);
+    if (theViewer() && (!theViewer()->index() || theViewer()->index()->folder() != folder))
+        theViewer()->setHelpFolder(folder);
     Messages::setHelpOpener([](int context) { showContext(context); });
 }
 
