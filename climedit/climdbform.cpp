@@ -3,7 +3,6 @@
 #include "countyfilterdialog.h"
 #include "countylist.h"
 #include "datamodule.h"
-#include "modal.h"
 #include "program.h"
 #include "stationreports.h"
 
@@ -14,6 +13,7 @@
 #include "ui/helpviewer.h"
 #include "ui/managededitor.h"
 #include "ui/messages.h"
+#include "ui/modal.h"
 #include "ui/navigator.h"
 #include "ui/placement.h"
 
@@ -299,7 +299,7 @@ void ClimDBForm::searchByNumber() {
 }
 
 void ClimDBForm::search(const QString& indexName, const QString& title, const QString& prompt) {
-    const std::optional<QString> text = askText(this, title, prompt);
+    const std::optional<QString> text = ui::askText(this, title, prompt);
     if (!text || !postPending())
         return;
     store::Table& table = dm_.clmTable();
@@ -346,7 +346,7 @@ void ClimDBForm::showOrCancelCounty() {
     if (!DataModule::ensureOpen(dm_.cntyListTable()))
         return;
     CountyFilterDialog dialog(dm_.cntyListData(), this);
-    if (showModal(dialog) != QDialog::Accepted)
+    if (ui::showModal(dialog) != QDialog::Accepted)
         return;
     const QString county = dm_.cntyListTable().asString(kCounty);
     if (county.isEmpty() || !postPending())

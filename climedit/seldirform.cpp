@@ -2,13 +2,13 @@
 
 #include "datamodule.h"
 #include "importboxes.h"
-#include "modal.h"
 #include "selcoform.h"
 
 #include "climedit/import/climatescan.h"
 #include "ui/busycursor.h"
 #include "ui/helpviewer.h"
 #include "ui/messages.h"
+#include "ui/modal.h"
 #include "ui/placement.h"
 
 #include <QCheckBox>
@@ -226,7 +226,7 @@ void SelDirForm::startScan() {
         return;
     progress_->setValue(100);
     SelCoForm selection(dm_, *workFiles_, scanned.counties, this);
-    showModal(selection);
+    ui::showModal(selection);
     if (selection.imported()) {
         imported_ = true;
         accept();

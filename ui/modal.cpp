@@ -4,7 +4,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 
-namespace kova::climedit {
+namespace kova::ui {
 
 namespace {
 
@@ -52,4 +52,4 @@ std::optional<QString> askText(QWidget* parent, const QString& title, const QStr
     return prompt()(parent, title, label);
 }
 
-} // namespace kova::climedit
+} // namespace kova::ui
