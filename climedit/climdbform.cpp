@@ -367,7 +367,7 @@ bool ClimDBForm::deleteStation() {
     }
     const QString deletedCounty = table.asString(kCounty);
     if (!table.remove()) {
-        ui::Messages::error(table.errorString(), this);
+        dm_.climateData().tellFailure(QStringLiteral("deleted"));
         return false;
     }
     countyCleanup(deletedCounty);
@@ -434,7 +434,7 @@ void ClimDBForm::removeWHREntry() {
         return;
     if ((table.state() == EditState::Browse && !table.edit()) ||
         !table.setValue(kWHRLocation, QVariant())) {
-        ui::Messages::error(table.errorString(), this);
+        dm_.climateData().tellFailure(QStringLiteral("changed"));
         return;
     }
     dm_.climateData().post();

@@ -60,7 +60,7 @@ bool DataSource::startEdit() {
     if (!canModify())
         return false;
     if (!table_->edit()) {
-        Messages::error(table_->errorString());
+        tellFailure(QStringLiteral("changed"));
         return false;
     }
     return true;
@@ -70,7 +70,7 @@ bool DataSource::writeField(const QString& field, const QVariant& value) {
     if (!startEdit())
         return false;
     if (!table_->setValue(field, value)) {
-        Messages::error(table_->errorString());
+        tellFailure(QStringLiteral("changed"));
         return false;
     }
     return true;
@@ -106,6 +106,18 @@ bool DataSource::post() {
         return false;
     }
     return true;
+}
+
+QWidget* DataSource::window() const {
+    for (const QPointer<QWidget>& control : controls_)
+        if (control)
+            return control->window();
+    return nullptr;
+}
+
+void DataSource::tellFailure(const QString& action) {
+    Messages::error(QStringLiteral("%1 cannot be %2.").arg(rowSubject(*table_, words_), action),
+                    table_->errorString(), window());
 }
 
 void DataSource::tellRefused(const RefusedPost& refused) {

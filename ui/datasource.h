@@ -52,6 +52,10 @@ public:
     void setRowWords(RowWords words) { words_ = std::move(words); }
     const RowWords& rowWords() const { return words_; }
 
+    // A table failure other than a refused post, in the user's words ("Station 'X' cannot be
+    // deleted.") with the table's text in the box's details; `action` is "deleted", "changed"...
+    void tellFailure(const QString& action);
+
     // The bound controls register here, so a refused post can put the focus on a field.
     void bindControl(const QString& field, QWidget* control);
     QWidget* controlOf(const QString& field) const;
@@ -62,6 +66,7 @@ signals:
 
 private:
     void tellRefused(const RefusedPost& refused);
+    QWidget* window() const; // of the controls bound here; nullptr when none
 
     store::Table* table_;
     bool autoEdit_ = true;

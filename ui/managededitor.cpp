@@ -129,7 +129,8 @@ void ManagedEditor::insertRecord() {
         return;
     store::Table* table = source_->table();
     if (!table->insert()) {
-        Messages::error(table->errorString(), window_);
+        Messages::error(QStringLiteral("A new %1 cannot be added.").arg(settings_.rowNoun),
+                        table->errorString(), window_);
         return;
     }
     // A new row is unmarked, never a blank 'Marked'.
@@ -156,7 +157,7 @@ void ManagedEditor::deleteRecord() {
         return;
     const bool ok = settings_.deleteRow ? settings_.deleteRow() : table->remove();
     if (!ok && !settings_.deleteRow)
-        Messages::error(table->errorString(), window_);
+        source_->tellFailure(QStringLiteral("deleted"));
 }
 
 void ManagedEditor::mark() {
@@ -165,7 +166,7 @@ void ManagedEditor::mark() {
         (table->state() == EditState::Browse && table->recordCount() == 0))
         return;
     if (!table->edit() || !table->setValue(kMarked, !table->asBool(kMarked))) {
-        Messages::error(table->errorString(), window_);
+        source_->tellFailure(QStringLiteral("marked"));
         return;
     }
     source_->post();
@@ -185,7 +186,9 @@ void ManagedEditor::markAll(bool marked) {
             QStringLiteral("Update %1 Set Marked = :NewValue").arg(name),
             {{QStringLiteral("NewValue"), marked ? QStringLiteral("T") : QStringLiteral("F")}},
             &error)) {
-        Messages::error(error, window_);
+        Messages::error(marked ? QStringLiteral("The rows cannot be marked.")
+                               : QStringLiteral("The marks cannot be cleared."),
+                        error, window_);
         return;
     }
     table->refresh();

@@ -6,10 +6,9 @@
 
 namespace kova::ui {
 
-namespace {
+namespace {} // namespace
 
-// "Station 'CHEYENNE'", or "The new station" before it has a name.
-QString subject(const store::Table& table, const RowWords& words) {
+QString rowSubject(const store::Table& table, const RowWords& words) {
     const QString name = words.nameField.isEmpty() ? QString() : table.asString(words.nameField);
     if (!name.isEmpty()) {
         const QString noun = words.noun.left(1).toUpper() + words.noun.mid(1);
@@ -19,6 +18,8 @@ QString subject(const store::Table& table, const RowWords& words) {
                                                       : QStringLiteral("The %1"))
         .arg(words.noun);
 }
+
+namespace {
 
 QStringList inFieldOrder(const store::Table& table, QStringList fields) {
     std::sort(fields.begin(), fields.end(), [&table](const QString& a, const QString& b) {
@@ -39,7 +40,7 @@ QString andList(const QStringList& items) {
 
 RefusedPost describeRefusedPost(const store::Table& table, const RowWords& words,
                                 const QStringList& invalidFields) {
-    const QString who = subject(table, words);
+    const QString who = rowSubject(table, words);
     RefusedPost refused;
     if (!invalidFields.isEmpty()) {
         refused.fieldsToFix = inFieldOrder(table, invalidFields);

@@ -25,6 +25,9 @@ struct RefusedPost {
     QStringList fieldsToFix; // in the table's field order; the first gets the focus
 };
 
+// "Station 'CHEYENNE'", or "The new station" / "The station" while the row has no name.
+QString rowSubject(const store::Table& table, const RowWords& words);
+
 // `invalidFields`: boxes holding text that is not a valid value (the row was not posted);
 // otherwise the table's last refused post is described.
 RefusedPost describeRefusedPost(const store::Table& table, const RowWords& words,
