@@ -3,7 +3,6 @@
 #include "countyfilterdialog.h"
 #include "countylist.h"
 #include "datamodule.h"
-#include "modal.h"
 #include "program.h"
 #include "stationreports.h"
 
@@ -14,6 +13,7 @@
 #include "ui/helpviewer.h"
 #include "ui/managededitor.h"
 #include "ui/messages.h"
+#include "ui/modal.h"
 #include "ui/navigator.h"
 #include "ui/placement.h"
 
@@ -21,7 +21,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -41,6 +40,7 @@ const QString kWHRLocation = QStringLiteral("WHR Location");
 const QString kShowCounty = QStringLiteral("Show County");
 const QString kCancelCounty = QStringLiteral("Cancel County");
 const QString kCountyIndex = QStringLiteral("CountyIndex");
+const QString kStaNameIndex = QStringLiteral("StaNameIndex");
 constexpr int kFormHelp = 14;
 constexpr int kWHRHelp = 6;
 
@@ -59,19 +59,22 @@ QLabel* caption(const QString& text) {
 
 ClimDBForm::ClimDBForm(DataModule& dm, QWidget* parent) : QDialog(parent), dm_(dm) {
     setWindowTitle(kCaption);
+    // The form opens in name order whatever order it was last sorted in.
+    dm_.clmTable().setIndexName(kStaNameIndex);
     DataModule::ensureOpen(dm_.clmTable());
     DataModule::ensureOpen(dm_.cntyListTable());
     DataModule::ensureOpen(dm_.whrTable());
 
+    // The stations beside the station's boxes, the monthly values across the foot: the form
+    // fits a 1024 x 768 screen and gives the grid what a larger one has to spare.
     auto* layout = new QVBoxLayout(this);
     auto* body = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     grid_ = new ui::DataGrid(&dm_.climateData(),
-                             {{kStationName, kStationName, 190},
-                              {QStringLiteral("Station No"), QStringLiteral("Station No"), 84},
-                              {kCounty, kCounty, 150}});
-    grid_->horizontalHeader()->setStretchLastSection(true);
-    grid_->setMinimumWidth(460);
+                             {{kStationName, kStationName, ui::GridColumn::kFieldWidth, true},
+                              {QStringLiteral("Station No"), QStringLiteral("Station No"), 76},
+                              {kCounty, kCounty, 160}});
+    grid_->setMinimumWidth(320);
     left->addWidget(grid_, 1);
     navigator_ = new ui::Navigator(&dm_.climateData(), ui::Navigator::kMoves);
     left->addWidget(navigator_, 0, Qt::AlignLeft);
@@ -82,10 +85,10 @@ ClimDBForm::ClimDBForm(DataModule& dm, QWidget* parent) : QDialog(parent), dm_(d
     fields->addWidget(buildWHRGroup());
     fields->addStretch();
     body->addLayout(fields);
-    body->addWidget(buildMonthlyBoxes(), 0, Qt::AlignTop);
 
     ui::ManagedEditorSettings settings;
     settings.nameField = kStationName;
+    settings.rowNoun = QStringLiteral("station");
     settings.markTable = QStringLiteral("Climate");
     settings.showMarkedCaption = QStringLiteral("Show Only Marked");
     settings.insertFocus = nameBox_;
@@ -101,13 +104,14 @@ ClimDBForm::ClimDBForm(DataModule& dm, QWidget* parent) : QDialog(parent), dm_(d
 
     layout->addWidget(editor_->createButtonBar());
     layout->addLayout(body, 1);
+    layout->addWidget(buildMonthlyBoxes());
     buildMenus();
 
     ui::Help::setContext(this, kFormHelp);
     ui::Help::installF1(this);
     ui::EnterAsTab::install(this);
     countyBox_->installEventFilter(this);
-    resize(1180, 600);
+    resize(1120, 700);
 }
 
 QWidget* ClimDBForm::buildStationBoxes() {
@@ -142,6 +146,10 @@ QWidget* ClimDBForm::buildStationBoxes() {
     grid->addWidget(longitude, 3, 3);
     grid->addWidget(caption(QStringLiteral("Elevation (feet)")), 4, 0);
     grid->addWidget(elevation, 4, 1);
+    for (QLineEdit* shortBox :
+         {static_cast<QLineEdit*>(number), static_cast<QLineEdit*>(latitude),
+          static_cast<QLineEdit*>(longitude), static_cast<QLineEdit*>(elevation)})
+        shortBox->setMaximumWidth(90);
 
     struct Frost {
         const char* field;
@@ -170,25 +178,31 @@ QWidget* ClimDBForm::buildMonthlyBoxes() {
     ui::DataSource* source = &dm_.climateData();
     auto* box = new QGroupBox(QStringLiteral("Average Monthly"));
     auto* grid = new QGridLayout(box);
-    grid->addWidget(new QLabel(QStringLiteral("Temperature")), 0, 1, Qt::AlignCenter);
-    grid->addWidget(new QLabel(QStringLiteral("Precipitation")), 0, 2, Qt::AlignCenter);
-    grid->addWidget(new QLabel(QStringLiteral("(F)")), 1, 1, Qt::AlignCenter);
-    grid->addWidget(new QLabel(QStringLiteral("(inches)")), 1, 2, Qt::AlignCenter);
-    for (int m = 1; m <= 12; ++m) {
-        grid->addWidget(new QLabel(store::monthName(m)), m + 1, 0);
+    grid->setHorizontalSpacing(4);
+    struct Series {
+        const char* prefix;
+        const char* caption;
+        const char* picture;
+        const char* hint;
+    };
+    const Series series[] = {
         // Two decimals: a mean of the published maximum and minimum ends in .05 steps.
-        auto* t = new ui::DataNumericEdit(source, store::monthField(QStringLiteral("T"), m),
-                                          QStringLiteral("###.##"));
-        setHint(t, QStringLiteral("Mean monthly average daily temperature."));
-        auto* p = new ui::DataNumericEdit(source, store::monthField(QStringLiteral("P"), m),
-                                          QStringLiteral("##.##"));
-        setHint(p, QStringLiteral("Mean daily average daily precipitation."));
-        for (QLineEdit* edit : {static_cast<QLineEdit*>(t), static_cast<QLineEdit*>(p)}) {
-            edit->setMaximumWidth(80);
-            edit->setAlignment(Qt::AlignRight);
+        {"T", "Temperature (F)", "###.##", "Mean monthly average daily temperature."},
+        {"P", "Precipitation (inches)", "##.##", "Mean daily average daily precipitation."}};
+    for (int m = 1; m <= 12; ++m)
+        grid->addWidget(new QLabel(store::monthName(m)), 0, m, Qt::AlignCenter);
+    // A series at a time, so Enter walks January to December.
+    for (int row = 1; row <= 2; ++row) {
+        const Series& s = series[row - 1];
+        grid->addWidget(new QLabel(QLatin1String(s.caption)), row, 0);
+        for (int m = 1; m <= 12; ++m) {
+            auto* edit = new ui::DataNumericEdit(
+                source, store::monthField(QLatin1String(s.prefix), m), QLatin1String(s.picture));
+            setHint(edit, QLatin1String(s.hint));
+            edit->setMinimumWidth(52);
+            edit->setMaximumWidth(90);
+            grid->addWidget(edit, row, m);
         }
-        grid->addWidget(t, m + 1, 1);
-        grid->addWidget(p, m + 1, 2);
     }
     return box;
 }
@@ -200,6 +214,9 @@ QWidget* ClimDBForm::buildWHRGroup() {
                                       kWHRLocation, kWHRLocation);
     setHint(whrBox_,
             QStringLiteral("Select A representative WHR location name from the database list."));
+    // The list opens as wide as its longest site; the box itself leaves room to the grid.
+    whrBox_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    whrBox_->setMinimumContentsLength(28);
     whrBox_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(whrBox_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         QMenu menu(this);
@@ -260,15 +277,6 @@ void ClimDBForm::showEvent(QShowEvent* event) {
     nameBox_->setFocus();
 }
 
-void ClimDBForm::keyPressEvent(QKeyEvent* event) {
-    // Escape closes the form the same way as "Close", so a row in edit is posted first.
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
 void ClimDBForm::done(int result) {
     dm_.closeClimateTables();
     QDialog::done(result);
@@ -282,7 +290,7 @@ bool ClimDBForm::postPending() {
 // --- search and sort ------------------------------------------------------------------------
 
 void ClimDBForm::searchByName() {
-    search(QStringLiteral("StaNameIndex"), QStringLiteral("Station Name Search"),
+    search(kStaNameIndex, QStringLiteral("Station Name Search"),
            QStringLiteral("Enter Station Name"));
 }
 
@@ -292,7 +300,7 @@ void ClimDBForm::searchByNumber() {
 }
 
 void ClimDBForm::search(const QString& indexName, const QString& title, const QString& prompt) {
-    const std::optional<QString> text = askText(this, title, prompt);
+    const std::optional<QString> text = ui::askText(this, title, prompt);
     if (!text || !postPending())
         return;
     store::Table& table = dm_.clmTable();
@@ -309,7 +317,7 @@ void ClimDBForm::search(const QString& indexName, const QString& title, const QS
 }
 
 void ClimDBForm::sortBy(int tag) {
-    static const QString indexes[] = {kCountyIndex, QStringLiteral("StaNameIndex"),
+    static const QString indexes[] = {kCountyIndex, kStaNameIndex,
                                       QStringLiteral("StaNumberIndex")};
     if (tag < SortByCounty || tag > SortByNumber || !postPending())
         return;
@@ -339,7 +347,7 @@ void ClimDBForm::showOrCancelCounty() {
     if (!DataModule::ensureOpen(dm_.cntyListTable()))
         return;
     CountyFilterDialog dialog(dm_.cntyListData(), this);
-    if (showModal(dialog) != QDialog::Accepted)
+    if (ui::showModal(dialog) != QDialog::Accepted)
         return;
     const QString county = dm_.cntyListTable().asString(kCounty);
     if (county.isEmpty() || !postPending())
@@ -360,7 +368,7 @@ bool ClimDBForm::deleteStation() {
     }
     const QString deletedCounty = table.asString(kCounty);
     if (!table.remove()) {
-        ui::Messages::error(table.errorString(), this);
+        dm_.climateData().tellFailure(QStringLiteral("deleted"));
         return false;
     }
     countyCleanup(deletedCounty);
@@ -427,7 +435,7 @@ void ClimDBForm::removeWHREntry() {
         return;
     if ((table.state() == EditState::Browse && !table.edit()) ||
         !table.setValue(kWHRLocation, QVariant())) {
-        ui::Messages::error(table.errorString(), this);
+        dm_.climateData().tellFailure(QStringLiteral("changed"));
         return;
     }
     dm_.climateData().post();

@@ -19,7 +19,8 @@ void BoxMessages::report(const climimport::ImportMessage& message) {
 }
 
 bool BoxAnswerer::confirm(const QString& question) {
-    return ui::Messages::confirm(question, {}, parent_);
+    // The import asks only before it replaces a county's stations.
+    return ui::Messages::confirmDestructive(question, {}, {}, parent_);
 }
 
 } // namespace kova::climedit

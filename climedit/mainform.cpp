@@ -2,13 +2,13 @@
 
 #include "climdbform.h"
 #include "datamodule.h"
-#include "modal.h"
 #include "program.h"
 #include "seldirform.h"
 #include "whrform.h"
 
 #include "ui/glyphs.h"
 #include "ui/helpviewer.h"
+#include "ui/modal.h"
 #include "ui/placement.h"
 
 #include <QEvent>
@@ -97,18 +97,18 @@ bool MainForm::event(QEvent* event) {
 
 void MainForm::runImport() {
     SelDirForm directory(dm_, this);
-    showModal(directory);
+    ui::showModal(directory);
 }
 
 void MainForm::editClimate() {
     dm_.setImportChain(false);
     ClimDBForm stations(dm_, this);
-    showModal(stations);
+    ui::showModal(stations);
 }
 
 void MainForm::editWHR() {
     WHRForm whr(dm_, this);
-    showModal(whr);
+    ui::showModal(whr);
 }
 
 } // namespace kova::climedit

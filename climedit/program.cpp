@@ -1,14 +1,13 @@
 #include "program.h"
 
-#include "modal.h"
-
 #include "ui/aboutbox.h"
+#include "ui/modal.h"
 
 namespace kova::climedit {
 
 void showAboutBox(QWidget* parent) {
     ui::AboutBox box(kProgramTitle, kProgramVersion, parent);
-    showModal(box);
+    ui::showModal(box);
 }
 
 } // namespace kova::climedit

@@ -3,11 +3,11 @@
 #include "climdbform.h"
 #include "datamodule.h"
 #include "importboxes.h"
-#include "modal.h"
 
 #include "climedit/import/climateloader.h"
 #include "ui/busycursor.h"
 #include "ui/helpviewer.h"
+#include "ui/modal.h"
 #include "ui/placement.h"
 
 #include <QCoreApplication>
@@ -183,7 +183,7 @@ void SelCoForm::continueImport() {
     imported_ = true;
     dm_.setImportChain(true);
     ClimDBForm stations(dm_, this);
-    showModal(stations);
+    ui::showModal(stations);
     if (dm_.importChain())
         accept();
 }

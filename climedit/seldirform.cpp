@@ -2,19 +2,20 @@
 
 #include "datamodule.h"
 #include "importboxes.h"
-#include "modal.h"
 #include "selcoform.h"
 
 #include "climedit/import/climatescan.h"
 #include "ui/busycursor.h"
 #include "ui/helpviewer.h"
 #include "ui/messages.h"
+#include "ui/modal.h"
 #include "ui/placement.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -23,6 +24,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -81,6 +83,7 @@ QWidget* SelDirForm::buildBrowser() {
     dirModel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     dirModel_->setRootPath(QDir::rootPath());
     dirTree_ = new QTreeView;
+    dirTree_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     dirTree_->setModel(dirModel_);
     for (int column = 1; column < dirModel_->columnCount(); ++column)
         dirTree_->hideColumn(column);
@@ -91,7 +94,17 @@ QWidget* SelDirForm::buildBrowser() {
                     setDirectory(dirModel_->filePath(current));
             });
     // The tree fills in the background; show the chosen directory once its parent is read.
-    connect(dirModel_, &QFileSystemModel::directoryLoaded, this, &SelDirForm::showDirectoryInTree);
+    // Folders read or changed elsewhere (the temporary folder) never move the tree, and rows
+    // that come or go above the chosen directory do not push it out of view.
+    connect(dirModel_, &QFileSystemModel::directoryLoaded, this, &SelDirForm::revealDirectory);
+    for (auto about :
+         {&QAbstractItemModel::rowsAboutToBeInserted, &QAbstractItemModel::rowsAboutToBeRemoved})
+        connect(dirModel_, about, this, &SelDirForm::holdDirectoryInPlace);
+    connect(dirModel_, &QAbstractItemModel::layoutAboutToBeChanged, this,
+            &SelDirForm::holdDirectoryInPlace);
+    for (auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(dirModel_, changed, this, &SelDirForm::keepDirectoryInView);
+    connect(dirModel_, &QAbstractItemModel::layoutChanged, this, &SelDirForm::keepDirectoryInView);
     grid->addWidget(dirTree_, 1, 0, 2, 1);
 
     mask_ = new QLineEdit(kMask);
@@ -114,7 +127,16 @@ void SelDirForm::setDirectory(const QString& path) {
     directory_ = QDir(path).absolutePath();
     files_->clear();
     files_->addItems(QDir(directory_).entryList({kMask}, QDir::Files, QDir::Name));
+    revealPending_ = true;
     showDirectoryInTree();
+}
+
+void SelDirForm::revealDirectory(const QString& loaded) {
+    // Only the chosen directory's own parent settles where it shows.
+    if (revealPending_ && QFileInfo(directory_).absolutePath() == QDir(loaded).absolutePath()) {
+        showDirectoryInTree();
+        revealPending_ = false;
+    }
 }
 
 void SelDirForm::showDirectoryInTree() {
@@ -124,6 +146,24 @@ void SelDirForm::showDirectoryInTree() {
     if (dirTree_->currentIndex() != index)
         dirTree_->setCurrentIndex(index);
     dirTree_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+void SelDirForm::holdDirectoryInPlace() {
+    dirTree_->doItemsLayout(); // rows may have come since the tree last laid them out
+    const QRect shown = dirTree_->visualRect(dirTree_->currentIndex());
+    heldTop_ = shown.isValid() && dirTree_->viewport()->rect().intersects(shown)
+                   ? std::optional<int>(shown.top())
+                   : std::nullopt;
+}
+
+void SelDirForm::keepDirectoryInView() {
+    // The chosen directory stays where it was on screen; rows come and go around it.
+    if (!heldTop_)
+        return;
+    dirTree_->doItemsLayout();
+    const int moved = dirTree_->visualRect(dirTree_->currentIndex()).top() - *heldTop_;
+    if (moved != 0)
+        dirTree_->verticalScrollBar()->setValue(dirTree_->verticalScrollBar()->value() + moved);
 }
 
 QStringList SelDirForm::listedFiles() const {
@@ -151,9 +191,9 @@ void SelDirForm::addBoxClicked(bool checked) {
     dm_.setAddMode(checked);
     if (checked)
         return;
-    if (!ui::Messages::confirm(QStringLiteral("The entire existing climate database will be "
-                                              "deleted. Is that what you want?"),
-                               {}, this)) {
+    if (!ui::Messages::confirmDestructive(QStringLiteral("The entire existing climate database "
+                                                         "will be deleted. Is that what you want?"),
+                                          {}, {}, this)) {
         addBox_->setChecked(true);
         dm_.setAddMode(true);
     }
@@ -186,7 +226,7 @@ void SelDirForm::startScan() {
         return;
     progress_->setValue(100);
     SelCoForm selection(dm_, *workFiles_, scanned.counties, this);
-    showModal(selection);
+    ui::showModal(selection);
     if (selection.imported()) {
         imported_ = true;
         accept();

@@ -43,7 +43,10 @@ protected:
 
 private:
     QWidget* buildBrowser();
+    void revealDirectory(const QString& loaded);
     void showDirectoryInTree();
+    void holdDirectoryInPlace();
+    void keepDirectoryInView();
     void addBoxClicked(bool checked);
     void cancel();
 
@@ -58,6 +61,8 @@ private:
     QProgressBar* progress_ = nullptr;
     QCheckBox* addBox_ = nullptr;
     bool imported_ = false;
+    bool revealPending_ = false; // the chosen directory is shown once its parent is read
+    std::optional<int> heldTop_; // where the chosen directory showed before rows changed
 };
 
 } // namespace kova::climedit

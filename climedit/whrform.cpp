@@ -15,7 +15,6 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -51,6 +50,7 @@ WHRForm::WHRForm(DataModule& dm, QWidget* parent) : QDialog(parent), dm_(dm) {
 
     ui::ManagedEditorSettings settings;
     settings.nameField = kLocation;
+    settings.rowNoun = QStringLiteral("site");
     settings.markTable = QStringLiteral("ClimWHR");
     settings.showMarkedCaption = QStringLiteral("Show All Marked");
     settings.insertFocus = nameBox_;
@@ -155,14 +155,6 @@ ui::DataNumericEdit* WHRForm::monthBox(int series, int month) const {
 void WHRForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     ui::applyKeepOnScreen(this);
-}
-
-void WHRForm::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void WHRForm::done(int result) {

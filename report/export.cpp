@@ -171,6 +171,38 @@ std::optional<ExportFormat> formatForSuffix(const QString& suffix) {
     return std::nullopt;
 }
 
+namespace {
+
+// ".pdf, .html or .svg"
+QString suffixList(const QList<ExportFormat>& formats) {
+    QStringList suffixes;
+    for (ExportFormat format : formats)
+        suffixes << QLatin1Char('.') + formatSuffix(format);
+    const QString last = suffixes.isEmpty() ? QString() : suffixes.takeLast();
+    return suffixes.isEmpty() ? last
+                              : suffixes.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+}
+
+} // namespace
+
+ExportFile exportFileFor(const QString& typedPath, ExportFormat filterFormat,
+                         const QList<ExportFormat>& offered) {
+    const QString suffix = QFileInfo(typedPath).suffix();
+    if (suffix.isEmpty())
+        return {filterFormat, typedPath + QLatin1Char('.') + formatSuffix(filterFormat), {}};
+    const std::optional<ExportFormat> typed = formatForSuffix(suffix);
+    if (!typed)
+        return {filterFormat, typedPath,
+                QStringLiteral("Reports cannot be saved as \".%1\" files. End the file name with "
+                               "%2, or leave the ending off and choose the type in the list.")
+                    .arg(suffix, suffixList(offered))};
+    if (!offered.contains(*typed))
+        return {*typed, typedPath,
+                QStringLiteral("This report cannot be exported as %1.")
+                    .arg(formatSuffix(*typed).toUpper())};
+    return {*typed, typedPath, {}};
+}
+
 bool writesFilePerPage(ExportFormat format) {
     return format != ExportFormat::Pdf && format != ExportFormat::Html;
 }

@@ -31,6 +31,18 @@ QList<ExportFormat> imageExportFormats();  // the picture formats, for chart rep
 QString formatSuffix(ExportFormat format); // "pdf", "png", ...
 QString formatFilter(ExportFormat format); // "PDF document (*.pdf)"
 std::optional<ExportFormat> formatForSuffix(const QString& suffix);
+// What a file name typed in the export dialog asks for. A known extension decides the format
+// (any case); without one the format of the chosen filter decides and its extension is added.
+// An unknown extension, or a format the report does not offer, leaves `error` set to a
+// sentence for the user.
+struct ExportFile {
+    ExportFormat format = ExportFormat::Pdf;
+    QString path;
+    QString error;
+};
+ExportFile exportFileFor(const QString& typedPath, ExportFormat filterFormat,
+                         const QList<ExportFormat>& offered);
+
 // Formats that write one file per page: the name gets "-1", "-2", ... before its suffix.
 bool writesFilePerPage(ExportFormat format);
 QString pageFileName(const QString& path, int pageNumber);

@@ -38,14 +38,12 @@ std::optional<ExportChoice> runExportDialog(const QList<ExportFormat>& formats, 
     for (ExportFormat format : formats)
         filters << formatFilter(format);
     QString selected = filters.value(0);
-    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Export Report"), QString(),
-                                                filters.join(QStringLiteral(";;")), &selected);
+    const QString path =
+        QFileDialog::getSaveFileName(parent, QStringLiteral("Export Report"), QString(),
+                                     filters.join(QStringLiteral(";;")), &selected);
     if (path.isEmpty())
         return std::nullopt;
-    const ExportFormat format = formats.value(int(filters.indexOf(selected)), formats.value(0));
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QLatin1Char('.') + formatSuffix(format);
-    return ExportChoice{format, path};
+    return ExportChoice{formats.value(int(filters.indexOf(selected)), formats.value(0)), path};
 }
 
 PreviewPresenter& presenter() {
@@ -283,12 +281,12 @@ bool PreviewWindow::exportPages() {
     const std::optional<ExportChoice> choice = exportDialog_(exportFormats_);
     if (!choice)
         return false;
-    if (!exportFormats_.contains(choice->format)) {
-        message_(QStringLiteral("This report cannot be exported as %1.")
-                     .arg(formatSuffix(choice->format).toUpper()));
+    const ExportFile file = exportFileFor(choice->path, choice->format, exportFormats_);
+    if (!file.error.isEmpty()) {
+        message_(file.error);
         return false;
     }
-    const ExportResult result = exportDocument(document_, choice->format, choice->path);
+    const ExportResult result = exportDocument(document_, file.format, file.path);
     if (!result.ok)
         message_(result.error);
     return result.ok;

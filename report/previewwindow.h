@@ -20,6 +20,7 @@ namespace kova::report {
 class Report;
 class PageView;
 
+// The export dialog's answer: the file name as typed and the format of the filter chosen.
 struct ExportChoice {
     ExportFormat format;
     QString path;

@@ -803,17 +803,22 @@ bool Table::append() {
 }
 
 bool Table::checkRequired() {
+    // Every missing field at once, so the row can be completed in one go.
+    QStringList& missing = refusal_.missingFields;
     for (int i = 0; i < static_cast<int>(def_->fields.size()); ++i) {
         const FieldDef& f = def_->fields[static_cast<size_t>(i)];
         const QVariant v = buffer_.value(i);
         if (f.required && (v.isNull() || (isText(f.type) && v.toString().isEmpty())))
-            return fail(QStringLiteral("Field '%1' of %2 must have a value.")
-                            .arg(f.name, db_->describeTable(tableName())));
+            missing << f.name;
     }
-    return true;
+    if (missing.isEmpty())
+        return true;
+    return fail(QStringLiteral("%1 '%2' of %3 must have a value.")
+                    .arg(missing.size() == 1 ? QStringLiteral("Field") : QStringLiteral("Fields"),
+                         missing.join(QStringLiteral("', '")), db_->describeTable(tableName())));
 }
 
-QString Table::uniqueViolation(const QString& sqlError) const {
+QString Table::uniqueViolation(const QString& sqlError) {
     // SQLite names the columns of the violated key: "UNIQUE constraint failed: T.a, T.b".
     for (const IndexDef& ix : def_->indexes) {
         if (!ix.unique)
@@ -822,6 +827,7 @@ QString Table::uniqueViolation(const QString& sqlError) const {
         for (const QString& f : ix.fields)
             all = all && sqlError.contains(def_->name + QLatin1Char('.') + f);
         if (all) {
+            refusal_.duplicateKey = ix.fields;
             QStringList quoted;
             for (const QString& f : ix.fields)
                 quoted << QLatin1Char('\'') + f + QLatin1Char('\'');
@@ -894,6 +900,7 @@ std::optional<size_t> Table::placeRow(qint64 rowId, const Record& r) {
 }
 
 bool Table::post() {
+    refusal_ = {};
     if (state_ == EditState::Browse)
         return true;
     if (state_ != EditState::Edit && state_ != EditState::Insert)

@@ -103,8 +103,15 @@ public:
     bool insert(); // new row at the current position
     bool append(); // new row at the end
     // Checks required fields and unique keys; on failure the row stays in edit and
-    // errorString() names the table and the field or key.
+    // errorString() names the table and every missing field, or the key.
     bool post();
+    // Why the last post was refused, so windows can say it in the user's words; empty after a
+    // post that went through or failed for another reason.
+    struct PostRefusal {
+        QStringList missingFields; // required fields left empty, in declaration order
+        QStringList duplicateKey;  // fields of a unique key another row already holds
+    };
+    const PostRefusal& postRefusal() const { return refusal_; }
     void cancel();
     bool remove();     // deletes the current row; the cursor moves to the next one
     bool emptyTable(); // deletes every row
@@ -152,7 +159,7 @@ private:
     bool checkRequired();
     bool writeBuffer(qint64* rowId);
     SqliteStatement& writeStatement(bool inserting);
-    QString uniqueViolation(const QString& sqlError) const;
+    QString uniqueViolation(const QString& sqlError);
 
     struct Condition {
         int field = -1;
@@ -188,6 +195,7 @@ private:
     bool stale_ = false;
     bool keysLoaded_ = false;
     mutable QString error_; // reads of unknown fields report here too
+    PostRefusal refusal_;
     // Prepared once per open table; declared last so they go before the database does.
     mutable std::unique_ptr<QSqlQuery> selectQuery_;
     std::unique_ptr<SqliteStatement> insertStatement_, updateStatement_;

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 
 namespace kova::ui {
 
@@ -14,6 +15,7 @@ FieldLink::FieldLink(QWidget* control, DataSource* source, const QString& field,
                      SetEditable setEditable)
     : QObject(control), source_(source), field_(field), show_(std::move(show)),
       setEditable_(std::move(setEditable)) {
+    source->bindControl(field, control);
     store::Table* table = source->table();
     connect(table, &store::Table::currentChanged, this, &FieldLink::refresh);
     connect(table, &store::Table::rowsReset, this, &FieldLink::refresh);
@@ -43,20 +45,65 @@ bool FieldLink::write(const QVariant& value) {
     return ok;
 }
 
+void FieldLink::writeEntry(const QVariant& typed, bool valid) {
+    if (valid) {
+        source_->setEntryInvalid(field_, false);
+        write(typed);
+        return;
+    }
+    // Typing puts the row in edit, refused or not: leaving edit mode must then be refused
+    // until the entry is corrected, and Cancel puts the row's value back.
+    writing_ = true;
+    const bool editing = source_->startEdit();
+    writing_ = false;
+    if (!editing) {
+        refresh();
+        return;
+    }
+    source_->setEntryInvalid(field_, true);
+    if (value() != shownValue_)
+        write(shownValue_);
+}
+
 void FieldLink::refresh() {
     // While the control's own change is being written, the control already shows it.
-    if (!writing_)
-        show_(value());
+    if (!writing_) {
+        source_->setEntryInvalid(field_, false);
+        shownValue_ = value();
+        show_(shownValue_);
+    }
     setEditable_(source_->canModify());
 }
 
 // --- text and numbers ---------------------------------------------------------------------
+
+namespace {
+
+// What can be typed at all into a box of a text rule.
+QValidator* typingFilter(store::TextRule rule, QObject* parent) {
+    switch (rule) {
+    case store::TextRule::MonthDay:
+        return new QRegularExpressionValidator(
+            QRegularExpression(QStringLiteral("[0-9]{0,2}/?[0-9]{0,2}")), parent);
+    case store::TextRule::None:
+        break;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 DataTextEdit::DataTextEdit(DataSource* source, const QString& field, QWidget* parent)
     : QLineEdit(parent) {
     const store::FieldDef* def = source->table()->def().field(field);
     if (def && def->type == store::FieldType::String && def->width > 0)
         setMaxLength(def->width);
+    if (def && def->rule != store::TextRule::None) {
+        rule_ = def;
+        setValidator(typingFilter(def->rule, this));
+        // A stored value that breaks the rule shows red as well.
+        connect(this, &QLineEdit::textChanged, this, [this] { look_.show(isValid()); });
+    }
     link_ = new FieldLink(
         this, source, field,
         [this](const QVariant& v) {
@@ -65,8 +112,18 @@ DataTextEdit::DataTextEdit(DataSource* source, const QString& field, QWidget* pa
                 setText(shown);
         },
         [this](bool editable) { setReadOnly(!editable); });
-    connect(this, &QLineEdit::textEdited, this,
-            [this](const QString& typed) { link_->write(typed); });
+    connect(this, &QLineEdit::textEdited, this, &DataTextEdit::userEdited);
+}
+
+bool DataTextEdit::isValid() const {
+    return !rule_ || text().isEmpty() || rule_->accepts(text());
+}
+
+void DataTextEdit::userEdited(const QString& typed) {
+    if (rule_)
+        link_->writeEntry(typed.isEmpty() ? QVariant() : QVariant(typed), isValid());
+    else
+        link_->write(typed);
 }
 
 DataNumericEdit::DataNumericEdit(DataSource* source, const QString& field, const QString& picture,
@@ -74,31 +131,17 @@ DataNumericEdit::DataNumericEdit(DataSource* source, const QString& field, const
     : NumericField(picture, parent) {
     link_ = new FieldLink(
         this, source, field,
-        [this, source, field](const QVariant& v) {
-            source->setEntryInvalid(field, false);
-            shownValue_ = v;
+        [this](const QVariant& v) {
             showValue(v.isNull() ? std::nullopt : std::optional<double>(v.toDouble()));
         },
         [this](bool editable) { setReadOnly(!editable); });
-    connect(this, &QLineEdit::textEdited, this, &DataNumericEdit::userEdited);
+    connect(this, &QLineEdit::textEdited, this, [this] {
+        const auto number = value();
+        link_->writeEntry(number ? QVariant(*number) : QVariant(), isValid());
+    });
     // The field's declared range is the default, so every form refuses the same values.
     if (const store::FieldDef* def = source->table()->def().field(field); def && def->range)
         setRange(def->range->min, def->range->max);
-}
-
-void DataNumericEdit::userEdited() {
-    // A refused number never reaches the row: while the text is unfinished or out of range
-    // the row holds the value it had before, so a post made elsewhere cannot store a
-    // half-typed number, and the box stays red until corrected.
-    const bool valid = isValid();
-    link_->source()->setEntryInvalid(link_->field(), !valid);
-    if (!valid) {
-        if (link_->value() != shownValue_)
-            link_->write(shownValue_);
-        return;
-    }
-    const auto number = value();
-    link_->write(number ? QVariant(*number) : QVariant());
 }
 
 // --- choices ------------------------------------------------------------------------------

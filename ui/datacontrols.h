@@ -4,6 +4,7 @@
 // automatic-edit switch allows). While the row cannot be changed the control is read-only.
 
 #include "datasource.h"
+#include "entrylook.h"
 #include "numericfield.h"
 
 #include <QCheckBox>
@@ -35,6 +36,10 @@ public:
     // Writes a change made by the user; false when the row cannot take it (the control is
     // then refreshed back to the row's value).
     bool write(const QVariant& value);
+    // Writes what the user typed when it is a valid value. A refused entry never reaches the
+    // row: the row keeps the value last shown, so a post made elsewhere cannot store a
+    // half-typed value, and the data source refuses to post until the entry is corrected.
+    void writeEntry(const QVariant& value, bool valid);
     void refresh();
 
 private:
@@ -43,15 +48,24 @@ private:
     Show show_;
     SetEditable setEditable_;
     bool writing_ = false;
+    QVariant shownValue_; // the row's value as last shown
 };
 
+// A text box. A field declared with a rule (the "MM/DD" frost dates) takes only what the rule
+// allows: other characters cannot be typed, and text that breaks the rule shows red and is
+// refused like a bad number.
 class DataTextEdit : public QLineEdit {
     Q_OBJECT
 public:
     DataTextEdit(DataSource* source, const QString& field, QWidget* parent = nullptr);
     FieldLink* link() const { return link_; }
+    // Empty text is valid (a blank; required fields are checked at post).
+    bool isValid() const;
 
 private:
+    void userEdited(const QString& typed);
+    const store::FieldDef* rule_ = nullptr; // the declaration, when it carries a rule
+    EntryLook look_{this};
     FieldLink* link_ = nullptr;
 };
 
@@ -63,9 +77,7 @@ public:
     FieldLink* link() const { return link_; }
 
 private:
-    void userEdited();
     FieldLink* link_ = nullptr;
-    QVariant shownValue_; // the row's value as last shown, put back while the text is refused
 };
 
 class DataCheckBox : public QCheckBox {

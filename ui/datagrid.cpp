@@ -1,6 +1,7 @@
 #include "datagrid.h"
 
 #include <QHeaderView>
+#include <QStyle>
 
 namespace kova::ui {
 
@@ -13,13 +14,15 @@ DataGrid::DataGrid(DataSource* source, std::vector<GridColumn> columns, QWidget*
     setAlternatingRowColors(true);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     verticalHeader()->hide();
-    horizontalHeader()->setStretchLastSection(true);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (int c = 0; c < model_->columnCount(); ++c) {
-        const int width = model_->columns()[static_cast<size_t>(c)].width;
-        if (width > 0)
+        const GridColumn& column = model_->columns()[static_cast<size_t>(c)];
+        if (const int width = designWidth(column); width > 0)
             setColumnWidth(c, width);
+        if (column.stretch)
+            stretch_ = c;
     }
+    horizontalHeader()->setStretchLastSection(stretch_ < 0);
     connect(model_, &TableModel::currentRowChanged, this, &DataGrid::followCursor);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { moveCursor(current); });
@@ -27,6 +30,33 @@ DataGrid::DataGrid(DataSource* source, std::vector<GridColumn> columns, QWidget*
     connect(model_, &QAbstractItemModel::modelReset, this,
             [this] { followCursor(model_->currentRow()); });
     followCursor(model_->currentRow());
+}
+
+int DataGrid::designWidth(const GridColumn& column) const {
+    if (column.width != GridColumn::kFieldWidth)
+        return column.width;
+    const store::FieldDef* def = model_->source()->table()->def().field(column.field);
+    const int characters = def && def->width > 0 ? def->width : 10;
+    // Names are mostly capitals: a capital's width per character, blanks included.
+    return fontMetrics().horizontalAdvance(QString(characters, QLatin1Char('N'))) * 9 / 10 +
+           2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+}
+
+void DataGrid::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    stretchColumn();
+}
+
+void DataGrid::stretchColumn() {
+    if (stretch_ < 0)
+        return;
+    // The stretching column never gets narrower than designed: a narrow grid scrolls instead.
+    int others = 0;
+    for (int c = 0; c < model_->columnCount(); ++c)
+        if (c != stretch_)
+            others += columnWidth(c);
+    const int design = designWidth(model_->columns()[static_cast<size_t>(stretch_)]);
+    setColumnWidth(stretch_, std::max(design, viewport()->width() - others));
 }
 
 void DataGrid::setEditable(bool on) {

@@ -17,12 +17,18 @@ public:
     TableModel* tableModel() const { return model_; }
     void setEditable(bool on);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void followCursor(int row);
     void moveCursor(const QModelIndex& current);
+    int designWidth(const GridColumn& column) const;
+    void stretchColumn();
 
     TableModel* model_;
     bool following_ = false;
+    int stretch_ = -1; // the column that takes the extra room; -1: the last one
 };
 
 } // namespace kova::ui

@@ -3,6 +3,7 @@
 #include "messages.h"
 
 #include <QSignalBlocker>
+#include <QWidget>
 
 namespace kova::ui {
 
@@ -59,7 +60,7 @@ bool DataSource::startEdit() {
     if (!canModify())
         return false;
     if (!table_->edit()) {
-        Messages::error(table_->errorString());
+        tellFailure(QStringLiteral("changed"));
         return false;
     }
     return true;
@@ -69,7 +70,7 @@ bool DataSource::writeField(const QString& field, const QVariant& value) {
     if (!startEdit())
         return false;
     if (!table_->setValue(field, value)) {
-        Messages::error(table_->errorString());
+        tellFailure(QStringLiteral("changed"));
         return false;
     }
     return true;
@@ -82,22 +83,55 @@ void DataSource::setEntryInvalid(const QString& field, bool invalid) {
         invalidFields_.remove(field);
 }
 
+void DataSource::bindControl(const QString& field, QWidget* control) {
+    const QString key = field.toLower();
+    if (!controls_.value(key))
+        controls_.insert(key, control);
+}
+
+QWidget* DataSource::controlOf(const QString& field) const {
+    return controls_.value(field.toLower());
+}
+
 bool DataSource::post() {
     const EditState state = table_->state();
     if (state != EditState::Edit && state != EditState::Insert)
         return true;
     if (hasInvalidEntries()) {
-        QStringList fields = invalidFields_.values();
-        fields.sort();
-        Messages::error(QStringLiteral("Please correct the value of '%1' before saving.")
-                            .arg(fields.join(QStringLiteral("', '"))));
+        tellRefused(describeRefusedPost(*table_, words_, invalidFields_.values()));
         return false;
     }
     if (!table_->post()) {
-        Messages::error(table_->errorString());
+        tellRefused(describeRefusedPost(*table_, words_));
         return false;
     }
     return true;
+}
+
+QWidget* DataSource::window() const {
+    for (const QPointer<QWidget>& control : controls_)
+        if (control)
+            return control->window();
+    return nullptr;
+}
+
+void DataSource::tellFailure(const QString& action) {
+    Messages::error(QStringLiteral("%1 cannot be %2.").arg(rowSubject(*table_, words_), action),
+                    table_->errorString(), window());
+}
+
+void DataSource::tellRefused(const RefusedPost& refused) {
+    QWidget* first = nullptr;
+    for (const QString& field : refused.fieldsToFix) {
+        QWidget* control = controlOf(field);
+        if (control && control->isVisible() && control->isEnabled()) {
+            first = control;
+            break;
+        }
+    }
+    Messages::error(refused.text, refused.details, first ? first->window() : nullptr);
+    if (first)
+        first->setFocus(Qt::OtherFocusReason);
 }
 
 std::vector<std::vector<QVariant>> TableScan::rows(store::Table& table, const QStringList& fields) {

@@ -4,11 +4,16 @@
 // while it is off the controls are read-only unless the window itself started an edit.
 // The table and its data source must outlive the controls bound to them.
 
+#include "refusedpost.h"
 #include "store/table.h"
 
+#include <QHash>
 #include <QObject>
+#include <QPointer>
 #include <QSet>
 #include <QVariant>
+
+class QWidget;
 
 namespace kova::ui {
 
@@ -39,18 +44,35 @@ public:
     void setEntryInvalid(const QString& field, bool invalid);
     bool hasInvalidEntries() const { return !invalidFields_.isEmpty(); }
 
-    // Posts a row in edit or insert; an error box and false on failure (the row stays in
-    // edit). True when there was nothing to post.
+    // Posts a row in edit or insert; true when there was nothing to post. When the row cannot
+    // be saved (the row stays in edit) one error box names every field to fix, in the words
+    // set here, with the table's text in its details, and the first of those fields gets the
+    // focus.
     bool post();
+    void setRowWords(RowWords words) { words_ = std::move(words); }
+    const RowWords& rowWords() const { return words_; }
+
+    // A table failure other than a refused post, in the user's words ("Station 'X' cannot be
+    // deleted.") with the table's text in the box's details; `action` is "deleted", "changed"...
+    void tellFailure(const QString& action);
+
+    // The bound controls register here, so a refused post can put the focus on a field.
+    void bindControl(const QString& field, QWidget* control);
+    QWidget* controlOf(const QString& field) const;
 
 signals:
     void autoEditChanged(bool on);
     void editableChanged(); // canModify() may have changed
 
 private:
+    void tellRefused(const RefusedPost& refused);
+    QWidget* window() const; // of the controls bound here; nullptr when none
+
     store::Table* table_;
     bool autoEdit_ = true;
     QSet<QString> invalidFields_;
+    RowWords words_;
+    QHash<QString, QPointer<QWidget>> controls_; // by field name in lower case
 };
 
 // Walks every visible row of a table without telling its listeners, and puts the cursor back

@@ -16,7 +16,7 @@ EnterAsTab* EnterAsTab::install(QWidget* window) {
     return new EnterAsTab(window);
 }
 
-EnterAsTab::EnterAsTab(QWidget* window) : QObject(window) {
+EnterAsTab::EnterAsTab(QWidget* window) : QObject(window), window_(window) {
     watch(window);
 }
 
@@ -36,6 +36,11 @@ bool EnterAsTab::takesEnter(const QWidget* widget) {
     return combo && combo->view() && combo->view()->isVisible();
 }
 
+bool EnterAsTab::movesOnEnter(const QWidget* widget) const {
+    // Children added later include windows of their own (dialogs); they are not this window.
+    return widget && widget->window() == window_ && !takesEnter(widget);
+}
+
 bool EnterAsTab::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ChildAdded) {
         auto* child = static_cast<QChildEvent*>(event)->child();
@@ -51,7 +56,7 @@ bool EnterAsTab::eventFilter(QObject* watched, QEvent* event) {
     if (key->modifiers() & ~Qt::KeypadModifier)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || takesEnter(widget))
+    if (!movesOnEnter(widget))
         return false;
     QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
     QApplication::sendEvent(widget, &tab);

@@ -1,7 +1,9 @@
 #pragma once
 // Enter moves the focus to the next control as Tab does. Installed on a whole window it
-// watches every data-entry control in it, also those added later. Push buttons keep Enter (it
-// presses them), memos keep it (a new line), grids keep it.
+// watches every data-entry control of that window, also those added later. Push buttons keep
+// Enter (it presses them), memos keep it (a new line), grids keep it. Windows opened from the
+// window (message boxes, input boxes, file dialogs, previews) keep their own Enter: it presses
+// their default button.
 
 #include <QObject>
 
@@ -21,7 +23,10 @@ protected:
 private:
     explicit EnterAsTab(QWidget* window);
     void watch(QWidget* widget);
+    bool movesOnEnter(const QWidget* widget) const;
     static bool takesEnter(const QWidget* widget);
+
+    QWidget* window_;
 };
 
 } // namespace kova::ui

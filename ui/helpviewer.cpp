@@ -1,19 +1,24 @@
 #include "helpviewer.h"
 
 #include "messages.h"
+#include "placement.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QToolBar>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace kova::ui {
 
@@ -47,7 +52,11 @@ HelpViewer::HelpViewer(QWidget* parent)
     : QWidget(parent, Qt::Window), tabs_(new QTabWidget), contents_(new QListWidget),
       searchText_(new QLineEdit), results_(new QListWidget), browser_(new QTextBrowser) {
     setWindowTitle(QStringLiteral("Help"));
-    resize(820, 600);
+    // Help never keeps the program running once its last window closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    resize(860, 600);
+    contents_->setObjectName(QStringLiteral("contents"));
+    searchText_->setObjectName(QStringLiteral("searchText"));
 
     auto* searchPage = new QWidget;
     auto* searchLayout = new QVBoxLayout(searchPage);
@@ -65,10 +74,12 @@ HelpViewer::HelpViewer(QWidget* parent)
     splitter->addWidget(tabs_);
     splitter->addWidget(browser_);
     splitter->setStretchFactor(1, 3);
-    splitter->setSizes({220, 600});
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(splitter);
+    splitter->setSizes({280, 580});
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 0, 4, 4);
+    layout->setSpacing(2);
+    layout->addWidget(buildToolBar());
+    layout->addWidget(splitter, 1);
 
     auto open = [this](QListWidgetItem* item) { openPage(item->data(kPageRole).toString()); };
     connect(contents_, &QListWidget::itemActivated, this, open);
@@ -76,7 +87,41 @@ HelpViewer::HelpViewer(QWidget* parent)
     connect(results_, &QListWidget::itemActivated, this, open);
     connect(results_, &QListWidget::itemClicked, this, open);
     connect(findButton, &QPushButton::clicked, this, &HelpViewer::runSearch);
+    // The Search tab is for typing: its box takes the keyboard when the tab is chosen.
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int tab) {
+        if (tabs_->widget(tab)->isAncestorOf(searchText_))
+            searchText_->setFocus();
+    });
     connect(searchText_, &QLineEdit::returnPressed, this, &HelpViewer::runSearch);
+}
+
+QWidget* HelpViewer::buildToolBar() {
+    auto* bar = new QToolBar;
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    back_ = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("&Back"),
+                           this, &HelpViewer::back);
+    back_->setObjectName(QStringLiteral("back"));
+    back_->setShortcut(QKeySequence::Back);
+    forward_ = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
+                              QStringLiteral("&Forward"), this, &HelpViewer::forward);
+    forward_->setObjectName(QStringLiteral("forward"));
+    forward_->setShortcut(QKeySequence::Forward);
+    back_->setEnabled(false);
+    forward_->setEnabled(false);
+    connect(browser_, &QTextBrowser::backwardAvailable, back_, &QAction::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QAction::setEnabled);
+    bar->addSeparator();
+    bar->addAction(QStringLiteral("&Contents"), this, &HelpViewer::showContents);
+    bar->addAction(QStringLiteral("&Search"), this, [this] { showSearch(searchText_->text()); });
+    return bar;
+}
+
+void HelpViewer::back() {
+    browser_->backward();
+}
+
+void HelpViewer::forward() {
+    browser_->forward();
 }
 
 bool HelpViewer::setHelpFolder(const QString& folder) {
@@ -96,6 +141,10 @@ void HelpViewer::fillContents() {
         addTopics(contents_, index_->topics());
     else
         contents_->clear();
+    // The contents list is as wide as its longest title, so no title is cut.
+    const int wanted = contents_->sizeHintForColumn(0) + 2 * contents_->frameWidth() +
+                       style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16;
+    contents_->setMinimumWidth(std::min(wanted, 360));
 }
 
 void HelpViewer::openPage(const QString& page) {
@@ -105,6 +154,10 @@ void HelpViewer::openPage(const QString& page) {
         return;
     }
     browser_->setSource(QUrl(QStringLiteral("qrc") + page));
+    // The contents list shows which page is open.
+    for (int row = 0; row < contents_->count(); ++row)
+        if (contents_->item(row)->data(kPageRole).toString() == page)
+            contents_->setCurrentRow(row);
 }
 
 void HelpViewer::showContents() {
@@ -130,6 +183,38 @@ void HelpViewer::runSearch() {
         openPage(results_->item(0)->data(kPageRole).toString());
 }
 
+void HelpViewer::followModalWindow() {
+    QWidget* modal = QApplication::activeModalWidget();
+    QWindow* owner = modal && modal != this ? modal->window()->windowHandle() : nullptr;
+    winId(); // the window handle exists from here on
+    if (windowHandle()->transientParent() != owner)
+        windowHandle()->setTransientParent(owner);
+}
+
+bool HelpViewer::event(QEvent* event) {
+    // A modal window opened while help is shown: help goes over to it and stays usable.
+    if (event->type() == QEvent::WindowBlocked)
+        QMetaObject::invokeMethod(this, &HelpViewer::followModalWindow, Qt::QueuedConnection);
+    return QWidget::event(event);
+}
+
+void HelpViewer::present() {
+    followModalWindow();
+    QWindow* owner = windowHandle()->transientParent();
+    // The window manager keeps a window in front of the one it was shown for; shown for
+    // another window, it is shown again so that it comes in front of that one.
+    if (isVisible() && shownFor_ != owner)
+        hide();
+    if (!placed_) {
+        applyKeepOnScreen(this);
+        placed_ = true;
+    }
+    shownFor_ = owner;
+    show();
+    raise();
+    activateWindow();
+}
+
 QString HelpViewer::currentPage() const {
     const QUrl source = browser_->source();
     return source.isEmpty() ? QString() : QLatin1Char(':') + source.path();
@@ -144,8 +229,11 @@ QStringList HelpViewer::searchResults() const {
 
 void Help::setHelpFile(const QString& helpFile) {
     theHelpFile() = helpFile;
-    if (theViewer())
-        theViewer()->setHelpFolder(folderOf(helpFile));
+    // The main window names its help file each time it is activated: an open viewer reloads
+    // only when the program's help really changes.
+    const QString folder = folderOf(helpFile);
+    if (theViewer() && (!theViewer()->index() || theViewer()->index()->folder() != folder))
+        theViewer()->setHelpFolder(folder);
     Messages::setHelpOpener([](int context) { showContext(context); });
 }
 
@@ -172,15 +260,15 @@ HelpViewer* Help::viewer() {
 
 namespace {
 
+// One viewer per program, made on first use; it goes with the program.
 HelpViewer* raisedViewer() {
     if (!theViewer()) {
         theViewer() = new HelpViewer;
-        theViewer()->setAttribute(Qt::WA_DeleteOnClose);
         theViewer()->setHelpFolder(Help::folderOf(Help::helpFile()));
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, theViewer(),
+                         [] { delete theViewer(); });
     }
-    theViewer()->show();
-    theViewer()->raise();
-    theViewer()->activateWindow();
+    theViewer()->present();
     return theViewer();
 }
 

@@ -4,16 +4,24 @@
 // of the shared controls in ":/help/shared"). Programs name their help file the way they
 // always have ("Kovamain.Hlp", with or without a directory); the viewer maps it to its
 // folder. A context number nobody named opens the contents, never an error.
+//
+// The viewer is usable beside modal windows: it belongs to the topmost modal window (as a
+// window kept in front of it), so that window stays open and modal while help takes input.
+// When that window closes the viewer stays open and goes over to the next modal window; it
+// never keeps the program running and closes with it.
 
 #include "helpindex.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <optional>
 
+class QAction;
 class QLineEdit;
 class QListWidget;
 class QTabWidget;
 class QTextBrowser;
+class QWindow;
 
 namespace kova::ui {
 
@@ -33,10 +41,23 @@ public:
     QString currentPage() const; // resource path of the page shown
     QStringList searchResults() const;
 
+    void back();
+    void forward();
+
+    // Shows the viewer in front of the window that asked for help (the topmost modal window,
+    // if any), wholly on screen, and gives it the keyboard.
+    void present();
+
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void openPage(const QString& page);
     void fillContents();
     void runSearch();
+    QWidget* buildToolBar();
+    // Belongs to the topmost modal window, so that window does not block it.
+    void followModalWindow();
 
     std::optional<HelpIndex> index_;
     QTabWidget* tabs_;
@@ -44,6 +65,11 @@ private:
     QLineEdit* searchText_;
     QListWidget* results_;
     QTextBrowser* browser_;
+    QAction* back_ = nullptr;
+    QAction* forward_ = nullptr;
+    bool placed_ = false;
+    // The window the viewer was last shown in front of: the window manager keeps it there.
+    QPointer<QWindow> shownFor_;
 };
 
 // The process's help, as the programs use it.

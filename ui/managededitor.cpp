@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -65,6 +66,7 @@ ManagedEditor::ManagedEditor(QWidget* window, DataSource* source, ManagedEditorS
     connect(close_, &QAction::triggered, window_, &QWidget::close);
     connect(help_, &QAction::triggered, this, [this] { Help::showContext(settings_.helpContext); });
 
+    source_->setRowWords({settings_.rowNoun, settings_.nameField});
     // Read-only mode at start.
     source_->setAutoEdit(false);
     setEditControlsEnabled(false);
@@ -127,9 +129,14 @@ void ManagedEditor::insertRecord() {
         return;
     store::Table* table = source_->table();
     if (!table->insert()) {
-        Messages::error(table->errorString(), window_);
+        Messages::error(QStringLiteral("A new %1 cannot be added.").arg(settings_.rowNoun),
+                        table->errorString(), window_);
         return;
     }
+    // A new row is unmarked, never a blank 'Marked'.
+    if (const store::FieldDef* marked = table->def().field(kMarked);
+        marked && marked->type == store::FieldType::Boolean)
+        table->setValue(kMarked, false);
     if (settings_.insertFocus)
         settings_.insertFocus->setFocus();
 }
@@ -143,15 +150,14 @@ void ManagedEditor::deleteRecord() {
     store::Table* table = source_->table();
     if (!editMode_ || table->state() == EditState::Inactive)
         return;
-    const QString title =
+    const QString name =
         settings_.nameField.isEmpty() ? QString() : table->asString(settings_.nameField);
-    const Message question{MessageKind::Confirmation, title, settings_.deleteText,
-                           MessageButtons::YesNo, 0};
-    if (Messages::show(question, window_) != Answer::Yes)
+    // Titled with the row's name, which also shows in the box, as a title bar may cut it.
+    if (!Messages::confirmDestructive(settings_.deleteText, name, name, window_))
         return;
     const bool ok = settings_.deleteRow ? settings_.deleteRow() : table->remove();
     if (!ok && !settings_.deleteRow)
-        Messages::error(table->errorString(), window_);
+        source_->tellFailure(QStringLiteral("deleted"));
 }
 
 void ManagedEditor::mark() {
@@ -160,7 +166,7 @@ void ManagedEditor::mark() {
         (table->state() == EditState::Browse && table->recordCount() == 0))
         return;
     if (!table->edit() || !table->setValue(kMarked, !table->asBool(kMarked))) {
-        Messages::error(table->errorString(), window_);
+        source_->tellFailure(QStringLiteral("marked"));
         return;
     }
     source_->post();
@@ -180,7 +186,9 @@ void ManagedEditor::markAll(bool marked) {
             QStringLiteral("Update %1 Set Marked = :NewValue").arg(name),
             {{QStringLiteral("NewValue"), marked ? QStringLiteral("T") : QStringLiteral("F")}},
             &error)) {
-        Messages::error(error, window_);
+        Messages::error(marked ? QStringLiteral("The rows cannot be marked.")
+                               : QStringLiteral("The marks cannot be cleared."),
+                        error, window_);
         return;
     }
     table->refresh();
@@ -205,6 +213,13 @@ void ManagedEditor::showMarkedOnly(bool on) {
 }
 
 bool ManagedEditor::eventFilter(QObject* watched, QEvent* event) {
+    // Escape closes the window the same way as "Close", so a row in edit is posted first.
+    if (watched == window_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+        static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+        window_->close();
+        return true;
+    }
     if (watched == window_ && event->type() == QEvent::Close) {
         store::Table* table = source_->table();
         if (table->state() == EditState::Insert) {

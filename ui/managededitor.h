@@ -4,8 +4,9 @@
 // Delete, switches the data source's automatic editing, shows a green or red light and
 // appends " [Edit Mode]" / " [Read Only Mode]" to the caption; leaving edit mode posts the
 // row. Deletes ask "Delete?" titled with the row's name. "Mark", "Mark All", "Clear All
-// Marks" and the marked-rows filter work on the table's 'Marked' field. Closing the window
-// posts a row being edited but drops a pending insert.
+// Marks" and the marked-rows filter work on the table's 'Marked' field; a new row starts
+// unmarked. Closing the window (also with Escape) posts a row being edited but drops a pending
+// insert.
 //
 // One implementation, configured per window through ManagedEditorSettings; the window lays
 // out the actions (or the ready-made button bar and Marks menu) where its design wants them.
@@ -24,7 +25,8 @@ class QWidget;
 namespace kova::ui {
 
 struct ManagedEditorSettings {
-    QString nameField; // the field that titles the delete question
+    QString nameField;                          // the field that titles the delete question
+    QString rowNoun = QStringLiteral("record"); // "station": how messages call a row
     QString deleteText = QStringLiteral("Delete?");
     QString markTable; // table of the mark statement; empty: the table's
     QString showMarkedCaption = QStringLiteral("Show All Marked"); // or "Show Only Marked"

@@ -1,5 +1,6 @@
 #include "messages.h"
 
+#include <QLabel>
 #include <QMessageBox>
 
 namespace kova::ui {
@@ -30,6 +31,21 @@ QMessageBox::Icon iconOf(MessageKind kind) {
     return QMessageBox::Information;
 }
 
+// A short question ("Delete?") makes a narrow box: its title bar would cut the row's name and
+// the name under the text would break. The box is made as wide as they need, within reason.
+void widenForTitleAndName(QMessageBox& box) {
+    auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!text)
+        return;
+    constexpr int kTitleBarExtras = 140; // icon and buttons of a title bar
+    constexpr int kWidest = 520;
+    const QFontMetrics metrics(box.font());
+    const int wanted =
+        std::max(metrics.horizontalAdvance(box.windowTitle()) * 11 / 10 + kTitleBarExtras - 60,
+                 metrics.horizontalAdvance(box.informativeText()) + 8);
+    text->setMinimumWidth(std::min(wanted, kWidest));
+}
+
 } // namespace
 
 QString defaultTitle(MessageKind kind) {
@@ -50,6 +66,9 @@ Answer DialogResponder::respond(const Message& message, QWidget* parent) {
     QMessageBox box(iconOf(message.kind),
                     message.title.isEmpty() ? defaultTitle(message.kind) : message.title,
                     message.text, QMessageBox::NoButton, parent);
+    box.setInformativeText(message.informativeText);
+    box.setDetailedText(message.details);
+    widenForTitleAndName(box);
     if (message.buttons == MessageButtons::Ok) {
         box.addButton(QMessageBox::Ok);
     } else {
@@ -57,6 +76,7 @@ Answer DialogResponder::respond(const Message& message, QWidget* parent) {
         box.addButton(QMessageBox::No);
         if (message.buttons == MessageButtons::YesNoHelp)
             box.addButton(QMessageBox::Help);
+        box.setDefaultButton(message.destructive ? QMessageBox::No : QMessageBox::Yes);
     }
     switch (box.exec()) {
     case QMessageBox::Yes:
@@ -120,6 +140,20 @@ void Messages::information(const QString& text, QWidget* parent) {
 bool Messages::confirm(const QString& text, const QString& title, QWidget* parent) {
     return show({MessageKind::Confirmation, title, text, MessageButtons::YesNo, 0}, parent) ==
            Answer::Yes;
+}
+
+bool Messages::confirmDestructive(const QString& text, const QString& title, const QString& about,
+                                  QWidget* parent) {
+    Message question{MessageKind::Confirmation, title, text, MessageButtons::YesNo, 0};
+    question.informativeText = about;
+    question.destructive = true;
+    return show(question, parent) == Answer::Yes;
+}
+
+void Messages::error(const QString& text, const QString& details, QWidget* parent) {
+    Message message{MessageKind::Error, {}, text, MessageButtons::Ok, 0};
+    message.details = details;
+    show(message, parent);
 }
 
 } // namespace kova::ui

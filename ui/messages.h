@@ -18,11 +18,22 @@ enum class MessageButtons { Ok, YesNo, YesNoHelp };
 enum class Answer { Ok, Yes, No, Help };
 
 struct Message {
+    Message() = default;
+    Message(MessageKind kind, QString title, QString text, MessageButtons buttons,
+            int helpContext = 0)
+        : kind(kind), title(std::move(title)), text(std::move(text)), buttons(buttons),
+          helpContext(helpContext) {}
+
     MessageKind kind = MessageKind::Information;
     QString title; // empty: the kind's own title ("Error", "Warning", "Information", "Confirm")
     QString text;  // shown exactly as given
     MessageButtons buttons = MessageButtons::Ok;
-    int helpContext = 0; // opened when Help is pressed
+    int helpContext = 0;     // opened when Help is pressed
+    QString informativeText; // smaller text under the text (what a question is about)
+    QString details;         // technical text, in the box's "Details" section
+    // The question deletes or replaces data: No is its default button, so Enter destroys
+    // nothing.
+    bool destructive = false;
 };
 
 QString defaultTitle(MessageKind kind);
@@ -70,6 +81,12 @@ public:
     static void information(const QString& text, QWidget* parent = nullptr);
     // A confirmation with Yes and No; true for Yes.
     static bool confirm(const QString& text, const QString& title = {}, QWidget* parent = nullptr);
+    // A confirmation before deleting or replacing data: No is the default button; `about`
+    // (the row's name) shows under the text.
+    static bool confirmDestructive(const QString& text, const QString& title = {},
+                                   const QString& about = {}, QWidget* parent = nullptr);
+    // An error in the user's words with the technical text in the box's details.
+    static void error(const QString& text, const QString& details, QWidget* parent);
 };
 
 // Installs a responder for the lifetime of a scope and puts the previous one back.

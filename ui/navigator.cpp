@@ -100,9 +100,9 @@ void Navigator::updateButtons() {
 
 void Navigator::act(Button which) {
     store::Table* table = source_->table();
-    auto report = [table](bool ok) {
+    auto report = [this](bool ok, const QString& action) {
         if (!ok)
-            Messages::error(table->errorString());
+            source_->tellFailure(action);
     };
     switch (which) {
     case First:
@@ -124,16 +124,19 @@ void Navigator::act(Button which) {
     case Insert:
         if (!source_->post())
             return;
-        report(table->insert());
+        if (!table->insert())
+            Messages::error(
+                QStringLiteral("A new %1 cannot be added.").arg(source_->rowWords().noun),
+                table->errorString(), window());
         if (table->state() == EditState::Insert)
             emit inserted();
         break;
     case Delete:
-        if (Messages::confirm(QStringLiteral("Delete record?")))
-            report(table->remove());
+        if (Messages::confirmDestructive(QStringLiteral("Delete record?")))
+            report(table->remove(), QStringLiteral("deleted"));
         break;
     case Edit:
-        report(table->edit());
+        report(table->edit(), QStringLiteral("changed"));
         break;
     case Post:
         source_->post();

@@ -16,7 +16,7 @@ QValidator::State PictureValidator::validate(QString& input, int&) const {
 NumericField::NumericField(QWidget* parent) : NumericField(QStringLiteral("####"), parent) {}
 
 NumericField::NumericField(const QString& picture, QWidget* parent)
-    : QLineEdit(parent), picture_(picture), normalPalette_(palette()) {
+    : QLineEdit(parent), picture_(picture) {
     setValidator(&validator_);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     connect(this, &QLineEdit::textChanged, this, &NumericField::updateColours);
@@ -55,18 +55,8 @@ void NumericField::focusOutEvent(QFocusEvent* event) {
 
 void NumericField::updateColours() {
     const bool valid = isValid();
-    if (valid == shownValid_)
-        return;
-    shownValid_ = valid;
-    if (valid) {
-        setPalette(normalPalette_);
-    } else {
-        QPalette error = normalPalette_;
-        error.setColor(QPalette::Base, errorBackground());
-        error.setColor(QPalette::Text, errorText());
-        setPalette(error);
-    }
-    emit validityChanged(valid);
+    if (look_.show(valid))
+        emit validityChanged(valid);
 }
 
 } // namespace kova::ui

@@ -3,6 +3,7 @@
 // range (or an unfinished number) shows red with black text until it is corrected, and a
 // "modified" mark tells the window that the user left the field or the window set it.
 
+#include "entrylook.h"
 #include "numericpicture.h"
 
 #include <QLineEdit>
@@ -41,8 +42,8 @@ public:
     bool modifiedMark() const { return modifiedMark_; }
     void setModifiedMark(bool on) { modifiedMark_ = on; }
 
-    static QColor errorBackground() { return Qt::red; }
-    static QColor errorText() { return Qt::black; }
+    static QColor errorBackground() { return EntryLook::errorBackground(); }
+    static QColor errorText() { return EntryLook::errorText(); }
 
 signals:
     void validityChanged(bool valid);
@@ -57,9 +58,8 @@ private:
 
     NumericPicture picture_;
     PictureValidator validator_{&picture_};
-    QPalette normalPalette_;
+    EntryLook look_{this};
     bool modifiedMark_ = false;
-    bool shownValid_ = true;
 };
 
 } // namespace kova::ui

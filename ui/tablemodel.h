@@ -12,9 +12,13 @@
 namespace kova::ui {
 
 struct GridColumn {
+    // A width wide enough for the field's declared number of characters.
+    static constexpr int kFieldWidth = -1;
+
     QString field;
-    QString caption; // empty: the field name
-    int width = 0;   // pixels; 0: the view decides
+    QString caption;      // empty: the field name
+    int width = 0;        // pixels; 0: the view decides; kFieldWidth
+    bool stretch = false; // takes the room the grid has beyond its columns
 };
 
 class TableModel : public QAbstractTableModel {

@@ -14,7 +14,7 @@ namespace kova::climedit::test {
 ClimEditFixture::ClimEditFixture(Contents contents) : database(contents) {
     responderScope_ = std::make_unique<ui::ResponderScope>(responder);
     dm = std::make_unique<DataModule>();
-    previousPresenter_ = setModalPresenter([this](QDialog& dialog) {
+    previousPresenter_ = ui::setModalPresenter([this](QDialog& dialog) {
         dialogsShown << QString::fromLatin1(dialog.metaObject()->className());
         if (handlers_.empty()) {
             dialog.reject(); // as if closed at once
@@ -28,7 +28,7 @@ ClimEditFixture::ClimEditFixture(Contents contents) : database(contents) {
             dialog.close();
         return result;
     });
-    previousPrompt_ = setTextPrompt(
+    previousPrompt_ = ui::setTextPrompt(
         [this](QWidget*, const QString& title, const QString& prompt) -> std::optional<QString> {
             promptsShown << title + QLatin1Char('|') + prompt;
             const QString answer = promptAnswers.isEmpty() ? QString() : promptAnswers.takeFirst();
@@ -55,8 +55,8 @@ ClimEditFixture::ClimEditFixture(Contents contents) : database(contents) {
 
 ClimEditFixture::~ClimEditFixture() {
     report::setPreviewPresenter(previousPreview_);
-    setModalPresenter(previousPresenter_);
-    setTextPrompt(previousPrompt_);
+    ui::setModalPresenter(previousPresenter_);
+    ui::setTextPrompt(previousPrompt_);
     dm.reset();
 }
 

@@ -4,10 +4,10 @@
 // boxes, and report previews written to PDF.
 
 #include "climedit/datamodule.h"
-#include "climedit/modal.h"
 #include "report/previewwindow.h"
 #include "tempdatabase.h"
 #include "ui/messages.h"
+#include "ui/modal.h"
 
 #include <QDialog>
 #include <QTemporaryDir>
@@ -53,8 +53,8 @@ protected:
 private:
     std::unique_ptr<ui::ResponderScope> responderScope_;
     std::deque<std::function<int(QDialog&)>> handlers_;
-    ModalPresenter previousPresenter_;
-    TextPrompt previousPrompt_;
+    ui::ModalPresenter previousPresenter_;
+    ui::TextPrompt previousPrompt_;
     report::PreviewPresenter previousPreview_;
 };
 

@@ -1,6 +1,7 @@
 // The import windows: directory choice, add mode, county selection and Continue, driven with
 // the example county files on private databases.
 
+#include "boxkeys.h"
 #include "climeditfixture.h"
 
 #include "climedit/climdbform.h"
@@ -12,10 +13,14 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileSystemModel>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTreeView>
 
 namespace kova::climedit::test {
 
@@ -137,6 +142,7 @@ TEST_F(ImportWindows, AddModeAsksBeforeReplacingACountyAndNoForTheOnlyOneChanges
         messageTexts(),
         (QStringList{QStringLiteral("There is already a county named Laramie, WY. Replace it?"),
                      QStringLiteral("There are no selected counties!")}));
+    EXPECT_TRUE(responder->asked()[0].destructive); // No is the default button
     EXPECT_EQ(dialogsShown, QStringList{kSelCo});
     EXPECT_EQ(rowCount(QStringLiteral("Climate")), before);
     EXPECT_FALSE(window->imported());
@@ -161,6 +167,16 @@ TEST_F(ImportWindows, UncheckingAddModeAsksAndReplaceModeKeepsOnlyTheSelectedCou
         {QStringLiteral("06037.txt"), QStringLiteral("20057.txt"), QStringLiteral("56021.txt")});
     auto window = openDirectoryWindow();
 
+    {
+        // The real box: Enter answers No.
+        ui::ResponderScope realBoxes(std::make_shared<ui::DialogResponder>());
+        kova::test::KeyOnNextBox enter(Qt::Key_Return);
+        window->setAddToExisting(false);
+        ASSERT_TRUE(enter.seen().has_value());
+        EXPECT_EQ(enter.seen()->text, kReplaceQuestion);
+        EXPECT_EQ(enter.seen()->defaultButton, QMessageBox::No);
+        EXPECT_TRUE(window->addBox()->isChecked());
+    }
     window->setAddToExisting(false); // answered No
     EXPECT_EQ(messageTexts(), QStringList{kReplaceQuestion});
     EXPECT_TRUE(window->addBox()->isChecked());
@@ -241,6 +257,62 @@ TEST_F(ImportWindows, MainWindowOpensEachWindowAndOnlyItsOwnStationFormLeavesThe
     // Every window closed its tables behind it.
     EXPECT_FALSE(dm->clmTable().isOpen());
     EXPECT_FALSE(dm->whrTable().isOpen());
+}
+
+namespace {
+
+bool shows(QTreeView* tree, const QModelIndex& index) {
+    return index.isValid() && tree->viewport()->rect().intersects(tree->visualRect(index));
+}
+
+} // namespace
+
+TEST_F(ImportWindows, TheDirectoryTreeHoldsStillAndKeepsTheChosenFolderInView) {
+    QTemporaryDir base;
+    ASSERT_TRUE(QDir(base.path()).mkdir(QStringLiteral("zz counties")));
+    const QString chosen = QDir(base.path()).filePath(QStringLiteral("zz counties"));
+    QTemporaryDir elsewhere;
+    SelDirForm window(*dm);
+    auto* tree = window.findChild<QTreeView*>();
+    auto* model = qobject_cast<QFileSystemModel*>(tree->model());
+    QSignalSpy loaded(model, &QFileSystemModel::directoryLoaded);
+    window.show();
+    window.setDirectory(chosen);
+    // Shown once its parent is read, and kept in view while the folders above it are read.
+    for (QDir dir(base.path());; dir.cdUp()) {
+        const QString path = dir.absolutePath();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return loaded.contains(QVariantList{path}); }, 5000));
+        if (dir.isRoot())
+            break;
+    }
+    QTest::qWait(100); // the model sorts what it read
+    EXPECT_TRUE(shows(tree, tree->currentIndex()));
+    EXPECT_EQ(model->filePath(tree->currentIndex()), chosen);
+
+    // Opening another folder of the tree leaves the tree where the user put it.
+    tree->verticalScrollBar()->setValue(0);
+    ASSERT_FALSE(shows(tree, tree->currentIndex()));
+    loaded.clear();
+    ASSERT_TRUE(QDir(elsewhere.path()).mkdir(QStringLiteral("inner")));
+    const QModelIndex other = model->index(elsewhere.path());
+    tree->expand(other);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return loaded.contains(QVariantList{elsewhere.path()}); }, 5000));
+    QTest::qWait(50);
+
+    EXPECT_EQ(tree->verticalScrollBar()->value(), 0);
+
+    // Folders appearing above the chosen one do not push it out of view.
+    tree->collapse(other);
+    tree->scrollTo(tree->currentIndex());
+    ASSERT_TRUE(shows(tree, tree->currentIndex()));
+    for (int i = 0; i < 60; ++i)
+        QDir(base.path()).mkdir(QStringLiteral("aa %1").arg(i, 2, 10, QLatin1Char('0')));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return model->rowCount(model->index(base.path())) == 61; }, 5000));
+    QTest::qWait(50);
+    EXPECT_TRUE(shows(tree, tree->currentIndex()));
+    EXPECT_EQ(model->filePath(tree->currentIndex()), chosen);
 }
 
 } // namespace kova::climedit::test

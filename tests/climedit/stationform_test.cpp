@@ -4,6 +4,7 @@
 
 #include "climedit/climdbform.h"
 #include "climedit/countyfilterdialog.h"
+#include "store/fieldnames.h"
 #include "store/table.h"
 #include "ui/datacontrols.h"
 #include "ui/managededitor.h"
@@ -190,6 +191,23 @@ TEST_F(StationForm, SortsOrderByTheirIndexFromTheFirstRow) {
     EXPECT_EQ(table().recNo(), 0);
 }
 
+TEST_F(StationForm, ReopensInNameOrderAfterASort) {
+    store::Table byName(QStringLiteral("Climate"));
+    byName.setIndexName(QStringLiteral("StaNameIndex"));
+    ASSERT_TRUE(byName.open());
+    byName.first();
+    const QString firstByName = byName.asString(QStringLiteral("Station Name"));
+    byName.close();
+
+    open();
+    form->sortBy(ClimDBForm::SortByNumber);
+    form->close();
+    open();
+    EXPECT_EQ(table().indexName(), QStringLiteral("StaNameIndex"));
+    EXPECT_EQ(table().recNo(), 0);
+    EXPECT_EQ(current(), firstByName);
+}
+
 TEST_F(StationForm, ShowCountyRestrictsTheViewAndCancelCountyLiftsIt) {
     addStation(QStringLiteral("CHEYENNE TEST 2"), QStringLiteral("Laramie, WY"));
     open();
@@ -266,6 +284,8 @@ TEST_F(StationForm, DeleteAsksByNameAndCleansUpTheCountyList) {
     ASSERT_FALSE(responder->asked().empty());
     EXPECT_EQ(responder->asked().back().title, first);
     EXPECT_EQ(responder->asked().back().text, QStringLiteral("Delete?"));
+    EXPECT_EQ(responder->asked().back().informativeText, first);
+    EXPECT_TRUE(responder->asked().back().destructive);
     EXPECT_EQ(countWhere(QStringLiteral("Climate"), kName, first), 1);
     EXPECT_TRUE(form->editor()->editMode());
 
@@ -315,6 +335,110 @@ TEST_F(StationForm, LeavingTheCountyBoxListsANewCountyAtOnceAndRefusesAnEmptyOne
     leaveBox(form->stationNameBox());
     EXPECT_EQ(countWhere(QStringLiteral("County"), kCounty, QStringLiteral("Brand New, ZZ")), 1);
     form->editor()->cancelAction()->trigger();
+}
+
+// The field bound to the control that has the keyboard focus.
+QString focusedField() {
+    auto* box = QApplication::focusWidget();
+    if (auto* number = qobject_cast<ui::DataNumericEdit*>(box))
+        return number->link()->field();
+    if (auto* text = qobject_cast<ui::DataTextEdit*>(box))
+        return text->link()->field();
+    return {};
+}
+
+TEST_F(StationForm, ANewStationIsToldEveryEmptyFieldAtOnceAndTheFirstGetsTheFocus) {
+    open();
+    ASSERT_TRUE(form->editor()->toggleEditMode());
+    form->editor()->insertAction()->trigger();
+    QTest::keyClicks(form->stationNameBox(), QStringLiteral("NEW STATION"));
+    form->countyBox()->setFocus();
+    QTest::keyClicks(form->countyBox(), QStringLiteral("Laramie, WY"));
+    leaveBox(form->latitudeBox());
+    QTest::keyClicks(form->latitudeBox(), QStringLiteral("4100"));
+    responder->clear();
+
+    EXPECT_FALSE(form->editor()->toggleEditMode()); // Stop Edit: the row cannot be saved
+    ASSERT_EQ(responder->asked().size(), 1u);
+    const ui::Message& told = responder->asked()[0];
+    QStringList months;
+    for (const char* series : {"T", "P"})
+        for (int m = 1; m <= 12; ++m)
+            months << store::monthField(QLatin1String(series), m);
+    EXPECT_EQ(told.text, QStringLiteral("Station 'NEW STATION' cannot be saved: Longitude, "
+                                        "Elevation, Spr mo/dy 28, Spr mo/dy 32, Fall mo/dy 28, "
+                                        "Fall mo/dy 32, ") +
+                             months.join(QStringLiteral(", ")) +
+                             QStringLiteral(" must have a value."));
+    EXPECT_TRUE(told.details.contains(QStringLiteral("'Climate'"))); // the table's own words
+    EXPECT_EQ(focusedField(), QStringLiteral("Longitude"));
+    EXPECT_EQ(table().state(), store::EditState::Insert);
+    EXPECT_TRUE(form->editor()->editMode());
+
+    // A name another station has: said by its field.
+    form->stationNameBox()->selectAll();
+    QTest::keyClicks(form->stationNameBox(), QStringLiteral("cheyenne"));
+    for (QLineEdit* box : form->findChildren<QLineEdit*>())
+        if (box->text().isEmpty() && !box->isReadOnly())
+            QTest::keyClicks(box,
+                             box->maxLength() == 5 ? QStringLiteral("00/00") : QStringLiteral("1"));
+    responder->clear();
+    EXPECT_FALSE(form->editor()->toggleEditMode());
+    ASSERT_EQ(responder->asked().size(), 1u);
+    EXPECT_EQ(responder->asked()[0].text,
+              QStringLiteral("Station 'cheyenne' cannot be saved: another station already has "
+                             "this Station Name."));
+    EXPECT_EQ(QApplication::focusWidget(), form->stationNameBox());
+    form->editor()->cancelAction()->trigger();
+}
+
+TEST_F(StationForm, FrostDatesTakeARealMonthAndDayOrNoDateAndRefuseTheRest) {
+    open();
+    ASSERT_TRUE(form->editor()->toggleEditMode());
+    const QString station = current();
+    auto* spring =
+        qobject_cast<QLineEdit*>(dm->climateData().controlOf(QStringLiteral("Spr mo/dy 28")));
+    ASSERT_NE(spring, nullptr);
+    const QString before = current(QStringLiteral("Spr mo/dy 28"));
+    const QPalette normal = spring->palette();
+
+    for (const char* bad : {"13/45", "02/29", "04/31", "5/1", "00/15"}) {
+        spring->selectAll();
+        QTest::keyClicks(spring, QLatin1String(bad));
+        EXPECT_EQ(spring->palette().color(QPalette::Base), QColor(Qt::red)) << bad;
+        EXPECT_EQ(current(QStringLiteral("Spr mo/dy 28")), before) << bad; // not stored
+    }
+    spring->selectAll();
+    QTest::keyClicks(spring, QStringLiteral("ab/cd"));
+    EXPECT_FALSE(spring->text().contains(QLatin1Char('a'))); // letters are not even typed
+
+    // Saving while a date is refused says so by the field and goes back to it.
+    spring->selectAll();
+    QTest::keyClicks(spring, QStringLiteral("13/45"));
+    responder->clear();
+    EXPECT_FALSE(form->editor()->toggleEditMode());
+    ASSERT_EQ(responder->asked().size(), 1u);
+    EXPECT_EQ(responder->asked()[0].text,
+              QStringLiteral("Station '%1' cannot be saved: Spr mo/dy 28 must be corrected.")
+                  .arg(station));
+    EXPECT_EQ(QApplication::focusWidget(), spring);
+    EXPECT_EQ(countWhere(QStringLiteral("Climate"), QStringLiteral("Spr mo/dy 28"),
+                         QStringLiteral("13/45")),
+              0);
+
+    for (const char* good : {"02/28", "12/31", "00/00"}) {
+        spring->selectAll();
+        QTest::keyClicks(spring, QLatin1String(good));
+        EXPECT_EQ(spring->palette().color(QPalette::Base), normal.color(QPalette::Base)) << good;
+        EXPECT_EQ(current(QStringLiteral("Spr mo/dy 28")), QLatin1String(good));
+    }
+    ASSERT_TRUE(form->editor()->toggleEditMode());
+    EXPECT_EQ(countWhere(QStringLiteral("Climate"), kName, station), 1);
+    store::Table stored(QStringLiteral("Climate"));
+    ASSERT_TRUE(stored.open());
+    stored.setIndexName(QStringLiteral("StaNameIndex"));
+    ASSERT_TRUE(stored.findKey({station}));
+    EXPECT_EQ(stored.asString(QStringLiteral("Spr mo/dy 28")), QStringLiteral("00/00"));
 }
 
 TEST_F(StationForm, RemoveWHREntryClearsAndPostsInReadOnlyMode) {

@@ -43,6 +43,11 @@ protected:
     QStringList messages;
 };
 
+QString readText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.read(64)) : QString();
+}
+
 } // namespace
 
 TEST_F(PreviewTest, OpensMaximizedWithTheArrowCursorAndRestoresTheCallersCursor) {
@@ -155,6 +160,32 @@ TEST_F(PreviewTest, ExportsTheChosenFormatAndReportsFailures) {
     preview.setExportDialogResponder([](const QList<ExportFormat>&) { return std::nullopt; });
     EXPECT_FALSE(preview.exportPages());
     EXPECT_EQ(messages.size(), 2);
+}
+
+TEST_F(PreviewTest, ATypedExtensionDecidesTheFormatAndTheFilterOnlyWithoutOne) {
+    ExportChoice typed{ExportFormat::Pdf, dir.filePath("report.html")}; // PDF filter chosen
+    preview.setExportDialogResponder([&](const QList<ExportFormat>&) { return typed; });
+    EXPECT_TRUE(preview.exportPages());
+    EXPECT_TRUE(readText(dir.filePath("report.html")).startsWith("<!DOCTYPE html"));
+    EXPECT_FALSE(QFile::exists(dir.filePath("report.pdf")));
+
+    typed = {ExportFormat::Html, dir.filePath("Report.PDF")};
+    EXPECT_TRUE(preview.exportPages());
+    EXPECT_TRUE(readText(dir.filePath("Report.PDF")).startsWith("%PDF"));
+
+    typed = {ExportFormat::Svg, dir.filePath("pages")}; // no extension: the filter's, added
+    EXPECT_TRUE(preview.exportPages());
+    EXPECT_TRUE(QFile::exists(dir.filePath("pages-3.svg")));
+    EXPECT_TRUE(messages.isEmpty());
+
+    typed = {ExportFormat::Pdf, dir.filePath("report.docx")};
+    EXPECT_FALSE(preview.exportPages());
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0], "Reports cannot be saved as \".docx\" files. End the file name with "
+                           ".pdf, .html, .png, .jpg, .bmp or .svg, or leave the ending off and "
+                           "choose the type in the list.");
+    EXPECT_FALSE(QFile::exists(dir.filePath("report.docx")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("report.docx.pdf")));
 }
 
 TEST_F(PreviewTest, HelpButtonAppearsOnlyWithAHandler) {

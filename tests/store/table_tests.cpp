@@ -153,6 +153,45 @@ TEST_F(ClimateTable, PostRefusesMissingRequiredField) {
     EXPECT_DOUBLE_EQ(climate.asFloat(QStringLiteral("T Jul")), 50.0);
 }
 
+TEST_F(ClimateTable, ARefusedPostNamesEveryMissingFieldAtOnce) {
+    ASSERT_TRUE(climate.append());
+    climate.setValue(QStringLiteral("Station Name"), QStringLiteral("NEW STATION"));
+    climate.setValue(QStringLiteral("County"), QStringLiteral("Laramie, WY"));
+    for (const char* f : {"Latitude", "Longitude", "Elevation"})
+        climate.setValue(QLatin1String(f), 1);
+    for (const char* f : {"Spr mo/dy 28", "Spr mo/dy 32", "Fall mo/dy 28"})
+        climate.setValue(QLatin1String(f), QStringLiteral("00/00"));
+    climate.setValue(monthField(QStringLiteral("T"), 1), 20);
+    EXPECT_FALSE(climate.post());
+
+    QStringList missing{QStringLiteral("Fall mo/dy 32")};
+    for (int m = 2; m <= 12; ++m)
+        missing << monthField(QStringLiteral("T"), m);
+    for (int m = 1; m <= 12; ++m)
+        missing << monthField(QStringLiteral("P"), m);
+    std::sort(missing.begin(), missing.end(), [&](const QString& a, const QString& b) {
+        return climate.def().fieldIndex(a) < climate.def().fieldIndex(b);
+    });
+    EXPECT_EQ(climate.postRefusal().missingFields, missing); // in declaration order
+    EXPECT_TRUE(climate.postRefusal().duplicateKey.isEmpty());
+    for (const QString& field : missing) // the technical text names them all too
+        EXPECT_TRUE(climate.errorString().contains(QLatin1Char('\'') + field + QLatin1Char('\'')))
+            << field.toStdString();
+    EXPECT_TRUE(climate.errorString().contains(QLatin1String("Climate")));
+    EXPECT_EQ(climate.state(), EditState::Insert);
+
+    // Filled in, the row goes; a duplicate name is then told by its key fields.
+    for (const QString& field : missing)
+        climate.setValue(field, field.startsWith(QLatin1Char('F')) ? QVariant("00/00") : 1);
+    climate.setValue(QStringLiteral("Station Name"), QStringLiteral("cheyenne"));
+    EXPECT_FALSE(climate.post());
+    EXPECT_TRUE(climate.postRefusal().missingFields.isEmpty());
+    EXPECT_EQ(climate.postRefusal().duplicateKey, QStringList{QStringLiteral("Station Name")});
+    climate.setValue(QStringLiteral("Station Name"), QStringLiteral("NEW STATION"));
+    EXPECT_TRUE(climate.post()) << climate.errorString().toStdString();
+    EXPECT_TRUE(climate.postRefusal().missingFields.isEmpty());
+}
+
 TEST_F(ClimateTable, FieldRulesTruncateTextCheckRangesAndProtectAutoInc) {
     climate.first();
     const int site = climate.asInt(QStringLiteral("TP Site No"));

@@ -69,10 +69,13 @@ TEST_F(DataControls, NumericBoxRefusesAnOutOfRangeValue) {
     EXPECT_DOUBLE_EQ(table.asFloat(QStringLiteral("Low Kc")), 0.30); // not written
 
     // Posting while the box shows a refused value would store the old one: it is refused.
+    source.setRowWords({QStringLiteral("curve"), kName});
     ASSERT_TRUE(table.edit());
     EXPECT_FALSE(source.post());
     ASSERT_EQ(answers->asked().size(), 1u);
     EXPECT_EQ(answers->asked()[0].kind, MessageKind::Error);
+    EXPECT_EQ(answers->asked()[0].text,
+              QStringLiteral("Curve 'Alfalfa' cannot be saved: Low Kc must be corrected."));
     EXPECT_EQ(table.state(), EditState::Edit);
 
     low.selectAll();

@@ -2,10 +2,15 @@
 #include "ui/numericfield.h"
 
 #include <QCheckBox>
+#include <QFileDialog>
+#include <QInputDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
@@ -73,4 +78,58 @@ TEST_F(EntryWindow, ControlsAddedLaterAreWatchedToo) {
     later->setFocus();
     QTest::keyClick(later, Qt::Key_Return);
     EXPECT_TRUE(after->hasFocus());
+}
+
+// Dialogs opened from an Enter-as-Tab window keep their own Enter: it presses the default
+// button. Each dialog is answered with keys sent through the window system, as a person would.
+namespace {
+
+template <typename Dialog> int runWithKeys(Dialog& dialog, std::function<void()> keys) {
+    QTimer::singleShot(0, &dialog, [&dialog, keys] {
+        if (QTest::qWaitForWindowActive(&dialog))
+            keys();
+        if (dialog.isVisible())
+            dialog.reject(); // Enter did nothing: end the test instead of waiting
+    });
+    return dialog.exec();
+}
+
+void typeInto(QWidget* dialog, const QString& text) {
+    for (const QChar c : text)
+        QTest::keyClick(dialog->windowHandle(), c.toLatin1());
+}
+
+} // namespace
+
+TEST_F(EntryWindow, EnterInAMessageBoxPressesItsDefaultButton) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), QStringLiteral("Delete?"),
+                    QMessageBox::Yes | QMessageBox::No, &window);
+    box.setDefaultButton(QMessageBox::No);
+    runWithKeys(box, [&] { QTest::keyClick(box.windowHandle(), Qt::Key_Return); });
+    EXPECT_EQ(box.clickedButton(), box.button(QMessageBox::No));
+}
+
+TEST_F(EntryWindow, EnterInAnInputBoxAnswersIt) {
+    QInputDialog input(&window);
+    input.setWindowTitle(QStringLiteral("Station Name Search"));
+    input.setLabelText(QStringLiteral("Enter Station Name"));
+    const int result = runWithKeys(input, [&] {
+        typeInto(&input, QStringLiteral("zzz"));
+        QTest::keyClick(input.windowHandle(), Qt::Key_Return);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(input.textValue(), QStringLiteral("zzz"));
+}
+
+TEST_F(EntryWindow, EnterInAFileDialogChoosesTheTypedFile) {
+    QTemporaryDir dir;
+    QFileDialog files(&window, QStringLiteral("Export Report"), dir.path());
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    files.setAcceptMode(QFileDialog::AcceptSave);
+    const int result = runWithKeys(files, [&] {
+        typeInto(&files, QStringLiteral("report.html"));
+        QTest::keyClick(files.windowHandle(), Qt::Key_Return);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(files.selectedFiles().value(0), dir.filePath(QStringLiteral("report.html")));
 }

@@ -1,13 +1,20 @@
 #include "ui/aboutbox.h"
 #include "ui/helpviewer.h"
+#include "ui/messages.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 #include <map>
@@ -97,6 +104,13 @@ TEST(HelpViewer, OpensAtContextsContentsAndSearch) {
     Help::showContents();
     EXPECT_EQ(viewer->currentPage(), QStringLiteral(":/help/Kovamain/contents.html"));
 
+    // Back and Forward walk the pages read.
+    const QString context19021 = viewer->index()->pageForContext(19021);
+    viewer->back();
+    EXPECT_EQ(viewer->currentPage(), context19021);
+    viewer->forward();
+    EXPECT_EQ(viewer->currentPage(), QStringLiteral(":/help/Kovamain/contents.html"));
+
     // The search covers the program's pages and the shared ones.
     Help::showSearch(QStringLiteral("carryover"));
     EXPECT_TRUE(viewer->searchResults().contains(QStringLiteral("Crop data")));
@@ -152,6 +166,120 @@ TEST(HelpContext, F1OpensTheContextOfTheFocusedControl) {
     QTest::keyClick(plain, Qt::Key_F1); // no context: the contents
     EXPECT_EQ(Help::viewer()->currentPage(), QStringLiteral(":/help/Kovamain/contents.html"));
     Help::viewer()->close();
+}
+
+namespace {
+
+// A modal window that asks for help through the window system, as a person pressing F1 does.
+struct ModalEditor {
+    QDialog window;
+    QLineEdit* field = new QLineEdit(&window);
+
+    ModalEditor() {
+        Help::setContext(field, 14);
+        Help::installF1(&window);
+        window.setWindowModality(Qt::ApplicationModal);
+        window.show();
+        window.activateWindow();
+        field->setFocus();
+    }
+    void pressF1() { QTest::keyClick(window.windowHandle(), Qt::Key_F1); }
+};
+
+// Types a word into the viewer's search box and presses Enter, through the window system (a
+// blocked window never sees these keys); true when the viewer then lists what the word finds.
+bool searchesThroughWindow(HelpViewer* viewer, const QString& word) {
+    viewer->showSearch({});
+    for (const QChar c : word)
+        QTest::keyClick(viewer->windowHandle(), c.toLatin1());
+    QTest::keyClick(viewer->windowHandle(), Qt::Key_Return);
+    QStringList expected;
+    for (const HelpTopic& topic : viewer->index()->search(word))
+        expected << topic.title;
+    return !expected.isEmpty() && viewer->searchResults() == expected;
+}
+
+} // namespace
+
+TEST(HelpBesideModalWindows, TakesInputWhileTheModalWindowStaysOpen) {
+    Help::setHelpFile(QStringLiteral("Kovaclim.Hlp"));
+    auto editor = std::make_unique<ModalEditor>();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor->window));
+    editor->pressF1();
+
+    HelpViewer* viewer = Help::viewer();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(viewer));
+    EXPECT_EQ(QApplication::activeModalWidget(), &editor->window); // the editor stays modal
+    EXPECT_EQ(viewer->currentPage(), QStringLiteral(":/help/Kovaclim/stations.html"));
+    EXPECT_TRUE(searchesThroughWindow(viewer, QStringLiteral("frost")));
+
+    // A click on the contents list opens its page.
+    auto* contents = viewer->findChild<QListWidget*>(QStringLiteral("contents"));
+    ASSERT_NE(contents, nullptr);
+    viewer->showContents();
+    const QRect item = contents->visualItemRect(contents->item(3));
+    QTest::mouseClick(viewer->windowHandle(), Qt::LeftButton, {},
+                      contents->viewport()->mapTo(viewer, item.center()));
+    EXPECT_EQ(viewer->currentPage(), contents->item(3)->data(Qt::UserRole).toString());
+
+    // The viewer outlives the window that opened it and still takes input.
+    editor.reset();
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_EQ(Help::viewer(), viewer);
+    EXPECT_TRUE(searchesThroughWindow(viewer, QStringLiteral("import")));
+    // It never keeps the program running once its last window closed.
+    EXPECT_FALSE(viewer->testAttribute(Qt::WA_QuitOnClose));
+    viewer->close();
+}
+
+TEST(HelpBesideModalWindows, AModalWindowOpenedLaterDoesNotBlockTheViewer) {
+    Help::setHelpFile(QStringLiteral("Kovaclim.Hlp"));
+    HelpViewer* viewer = Help::showContents();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(viewer));
+    ModalEditor editor;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor.window));
+    QCoreApplication::processEvents();
+    viewer->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(viewer));
+    EXPECT_TRUE(searchesThroughWindow(viewer, QStringLiteral("county")));
+    viewer->close();
+}
+
+TEST(HelpBesideModalWindows, HelpOfAQuestionIsUsableWhileTheQuestionIsAskedAgain) {
+    Help::setHelpFile(QStringLiteral("Kovaclim.Hlp"));
+    bool found = false;
+    int asked = 0;
+    // Presses Help in the first box; in the box asked again, uses the viewer, then says No.
+    std::function<void()> answer = [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            QTimer::singleShot(20, answer);
+            return;
+        }
+        if (++asked == 1) {
+            box->button(QMessageBox::Help)->click();
+            QTimer::singleShot(20, answer);
+            return;
+        }
+        HelpViewer* viewer = Help::viewer();
+        if (viewer && QTest::qWaitForWindowExposed(viewer)) {
+            viewer->activateWindow();
+            if (QTest::qWaitForWindowActive(viewer))
+                found = searchesThroughWindow(viewer, QStringLiteral("radiation"));
+        }
+        box->button(QMessageBox::No)->click();
+    };
+    QTimer::singleShot(20, answer);
+    ResponderScope real(std::make_shared<DialogResponder>());
+    const Message question{
+        MessageKind::Confirmation, {}, QStringLiteral("Replace it?"), MessageButtons::YesNoHelp, 7};
+    EXPECT_EQ(Messages::show(question), Answer::No);
+    EXPECT_EQ(asked, 2);
+    EXPECT_TRUE(found);
+    if (Help::viewer())
+        Help::viewer()->close();
 }
 
 TEST(AboutBox, ShowsProgramNameAndVersion) {

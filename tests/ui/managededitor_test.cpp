@@ -1,3 +1,4 @@
+#include "boxkeys.h"
 #include "grasstable.h"
 #include "ui/datacontrols.h"
 #include "ui/glyphs.h"
@@ -116,6 +117,20 @@ TEST_F(Managed, InsertCancelAndDeleteWorkOnlyInEditMode) {
     EXPECT_EQ(table.recordCount(), 5);
 }
 
+TEST_F(Managed, EnterOnTheRealDeleteQuestionKeepsTheRowAndTheBoxNamesIt) {
+    ResponderScope realBoxes(std::make_shared<DialogResponder>());
+    editor->toggleEditMode();
+    table.moveTo(2);
+    kova::test::KeyOnNextBox enter(Qt::Key_Return);
+    editor->deleteAction()->trigger();
+    ASSERT_TRUE(enter.seen().has_value());
+    EXPECT_EQ(enter.seen()->text, QStringLiteral("Delete?"));
+    EXPECT_EQ(enter.seen()->title, QStringLiteral("Clover"));
+    EXPECT_EQ(enter.seen()->informativeText, QStringLiteral("Clover"));
+    EXPECT_EQ(enter.seen()->defaultButton, QMessageBox::No);
+    EXPECT_EQ(table.recordCount(), 5);
+}
+
 TEST_F(Managed, DeleteAsksTitledWithTheRowsName) {
     editor->toggleEditMode();
     table.moveTo(2);
@@ -177,6 +192,27 @@ TEST_F(Managed, ClosingWithARowThatCannotBePostedKeepsTheWindowOpen) {
     EXPECT_FALSE(window.close());
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(table.state(), EditState::Edit);
+}
+
+TEST_F(Managed, EscapeClosesTheWindowAsCloseDoesAfterPostingTheRow) {
+    editor->toggleEditMode();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    type(QStringLiteral(" hay"));
+    QTest::keyClick(window.windowHandle(), Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(stored(QStringLiteral("Alfalfa hay"), kName).toString(),
+              QStringLiteral("Alfalfa hay"));
+}
+
+TEST_F(Managed, ANewRowStartsUnmarked) {
+    editor->toggleEditMode();
+    editor->insertRecord();
+    EXPECT_FALSE(table.isNull(QStringLiteral("Marked")));
+    EXPECT_FALSE(table.asBool(QStringLiteral("Marked")));
+    table.setValue(kName, QStringLiteral("Ryegrass"));
+    ASSERT_TRUE(source.post());
+    EXPECT_EQ(stored(QStringLiteral("Ryegrass"), QStringLiteral("Marked")), QVariant(false));
 }
 
 TEST(Glyphs, LightsAreGreenAndRed) {

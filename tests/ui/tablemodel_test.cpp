@@ -120,7 +120,10 @@ TEST_F(Grid, LeavingARowThatCannotBePostedKeepsTheSelection) {
     EXPECT_EQ(table.state(), EditState::Edit);
     EXPECT_EQ(grid.currentIndex().row(), 0);
     ASSERT_EQ(answers->asked().size(), 1u);
-    EXPECT_TRUE(answers->asked()[0].text.contains(QStringLiteral("Key violation")));
+    EXPECT_EQ(answers->asked()[0].text,
+              QStringLiteral("The record cannot be saved: another record already has this "
+                             "Crop Curve Name."));
+    EXPECT_TRUE(answers->asked()[0].details.contains(QStringLiteral("Key violation")));
 }
 
 TEST_F(Grid, EditableGridWritesCellsUnderTheAutoEditSwitch) {

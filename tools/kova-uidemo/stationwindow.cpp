@@ -47,10 +47,10 @@ StationWindow::StationWindow(QWidget* parent) : QMainWindow(parent) {
         return;
     }
 
-    auto* grid =
-        new DataGrid(&stationData_, {{QStringLiteral("Station Name"), {}, 190},
-                                     {QStringLiteral("Station No"), QStringLiteral("Sta No"), 60},
-                                     {QStringLiteral("County"), {}, 0}});
+    auto* grid = new DataGrid(&stationData_,
+                              {{QStringLiteral("Station Name"), {}, GridColumn::kFieldWidth, true},
+                               {QStringLiteral("Station No"), QStringLiteral("Sta No"), 76},
+                               {QStringLiteral("County"), {}, 150}});
     auto* navigator = new Navigator(&stationData_);
     auto* left = new QWidget;
     auto* leftLayout = new QVBoxLayout(left);
@@ -61,6 +61,7 @@ StationWindow::StationWindow(QWidget* parent) : QMainWindow(parent) {
 
     ManagedEditorSettings settings;
     settings.nameField = QStringLiteral("Station Name");
+    settings.rowNoun = QStringLiteral("station");
     settings.showMarkedCaption = QStringLiteral("Show Only Marked");
     settings.helpContext = kStationHelp;
     editor_ = new ManagedEditor(this, &stationData_, settings);
@@ -68,8 +69,8 @@ StationWindow::StationWindow(QWidget* parent) : QMainWindow(parent) {
     auto* splitter = new QSplitter;
     splitter->addWidget(left);
     splitter->addWidget(createForm());
-    splitter->setStretchFactor(1, 1);
-    splitter->setSizes({450, 590});
+    splitter->setStretchFactor(0, 1); // the grid takes what a larger window has to spare
+    splitter->setSizes({560, 540});
 
     editor_->setInsertFocus(nameBox_);
 
@@ -89,7 +90,7 @@ StationWindow::StationWindow(QWidget* parent) : QMainWindow(parent) {
     Help::setContext(this, kStationHelp);
     Help::installF1(this);
     EnterAsTab::install(this);
-    resize(1100, 720);
+    resize(1240, 720);
 }
 
 // The bound controls go before the tables and the data source they show.

@@ -1,5 +1,5 @@
 #pragma once
-// How the climate editor shows its modal windows and asks for a line of text. Both go through
+// How the programs show their modal windows and ask for a line of text. Both go through
 // replaceable presenters so that window tests drive every dialog without a person.
 
 #include <QString>
@@ -9,7 +9,7 @@
 class QDialog;
 class QWidget;
 
-namespace kova::climedit {
+namespace kova::ui {
 
 // Shows a dialog modally and returns its result; the default runs dialog.exec().
 using ModalPresenter = std::function<int(QDialog& dialog)>;
@@ -22,4 +22,4 @@ using TextPrompt = std::function<std::optional<QString>(QWidget* parent, const Q
 TextPrompt setTextPrompt(TextPrompt prompt); // returns the one before
 std::optional<QString> askText(QWidget* parent, const QString& title, const QString& prompt);
 
-} // namespace kova::climedit
+} // namespace kova::ui

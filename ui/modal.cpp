@@ -2,8 +2,9 @@
 
 #include <QDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 
-namespace kova::climedit {
+namespace kova::ui {
 
 namespace {
 
@@ -15,12 +16,16 @@ ModalPresenter& presenter() {
 TextPrompt& prompt() {
     static TextPrompt current = [](QWidget* parent, const QString& title,
                                    const QString& label) -> std::optional<QString> {
-        bool ok = false;
-        const QString text =
-            QInputDialog::getText(parent, title, label, QLineEdit::Normal, {}, &ok);
-        if (!ok)
+        QInputDialog input(parent);
+        input.setWindowTitle(title);
+        input.setLabelText(label);
+        input.setTextValue({});
+        // Room for the whole title and a long name.
+        if (auto* box = input.findChild<QLineEdit*>())
+            box->setMinimumWidth(300);
+        if (input.exec() != QDialog::Accepted)
             return std::nullopt;
-        return text;
+        return input.textValue();
     };
     return current;
 }
@@ -47,4 +52,4 @@ std::optional<QString> askText(QWidget* parent, const QString& title, const QStr
     return prompt()(parent, title, label);
 }
 
-} // namespace kova::climedit
+} // namespace kova::ui

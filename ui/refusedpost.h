@@ -1,0 +1,36 @@
+#pragma once
+// What a window says when a row cannot be saved: one message in the user's words that names
+// every field to fix ("Station 'X' cannot be saved: T Jan, T Feb must have a value."), with
+// the table's own text kept for the box's details. Data sources show it for every refused
+// post, so every editor window says it the same way.
+
+#include <QString>
+#include <QStringList>
+
+namespace kova::store {
+class Table;
+}
+
+namespace kova::ui {
+
+// How the user calls the rows of a table: "station", and the field that names one.
+struct RowWords {
+    QString noun = QStringLiteral("record");
+    QString nameField;
+};
+
+struct RefusedPost {
+    QString text;            // the user's words
+    QString details;         // the table's text
+    QStringList fieldsToFix; // in the table's field order; the first gets the focus
+};
+
+// "Station 'CHEYENNE'", or "The new station" / "The station" while the row has no name.
+QString rowSubject(const store::Table& table, const RowWords& words);
+
+// `invalidFields`: boxes holding text that is not a valid value (the row was not posted);
+// otherwise the table's last refused post is described.
+RefusedPost describeRefusedPost(const store::Table& table, const RowWords& words,
+                                const QStringList& invalidFields = {});
+
+} // namespace kova::ui
