@@ -452,7 +452,7 @@ AddCropResult JobSession::addCrop(const QString& createdCropName) {
                               .arg(quoted(createdCropName)),
                           {}});
         cancelAddCrop();
-        return AddCropResult::Refused;
+        return AddCropResult::Unknown;
     }
     const calc::CreatedCrop crop = calc::createdCropFrom(crops.record());
     // A crop the job's method has no curve for would compute a season of zeros.

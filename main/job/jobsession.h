@@ -63,7 +63,12 @@ enum class ClimateResult {
     AddCrop,  // No: run Add New Crop now
 };
 
-enum class AddCropResult { Added, Refused, Failed };
+enum class AddCropResult {
+    Added,
+    Refused, // said why: already in the job, or no curve for the job's method
+    Unknown, // not a created crop
+    Failed,
+};
 enum class CropCloseResult { Computed, SeasonRefused, Failed };
 
 class JobSession {
