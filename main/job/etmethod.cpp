@@ -114,8 +114,19 @@ std::vector<int> offeredMethods(const MethodChoices& choices) {
     return out;
 }
 
-bool decideMethodFor(const QString& alias, const QString& stationName, int* decision,
-                     QString* error) {
+bool methodComputable(int etIndex, const std::optional<WeatherPresence>& site) {
+    switch (etIndex) {
+    case calc::kETRadiation:
+        return site && radiationComputable(*site);
+    case calc::kETTemperature:
+        return site && temperatureComputable(*site);
+    default:
+        return true;
+    }
+}
+
+bool readStationWeather(const QString& alias, const QString& stationName, StationWeather* out,
+                        QString* error) {
     Table climate(QStringLiteral("Climate"), alias);
     climate.setIndexName(QStringLiteral("StaNameIndex"));
     Table whr(QStringLiteral("ClimWHR"), alias);
@@ -129,15 +140,14 @@ bool decideMethodFor(const QString& alias, const QString& stationName, int* deci
     climate.findNearest({stationName});
     const QString location =
         climate.isEmpty() ? QString() : climate.asString(QStringLiteral("WHR Location"));
-    std::optional<WeatherPresence> site;
+    out->july.reset();
     if (!location.isEmpty() && !whr.isEmpty()) {
         whr.findNearest({location});
-        site = julyPresence(calc::whrFrom(whr.record()));
+        out->july = julyPresence(calc::whrFrom(whr.record()));
     }
     defaults.first();
-    const QString systemDefault =
+    out->systemDefault =
         defaults.isEmpty() ? QString() : defaults.asString(QStringLiteral("ET Method"));
-    *decision = decideMethod(systemDefault, site);
     return true;
 }
 

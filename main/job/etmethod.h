@@ -52,10 +52,17 @@ int chosenMethod(const MethodChoices& choices);
 // The enabled methods, as ET indexes (1 TR21, 2 radiation, 3 temperature).
 std::vector<int> offeredMethods(const MethodChoices& choices);
 
-// The decision for the job's station (nearest key, as the calculation finds it) from the
-// tables: its weather site's July values and the system default. False with `error` when a
-// table cannot be read.
-bool decideMethodFor(const QString& alias, const QString& stationName, int* decision,
-                     QString* error);
+// The method can be computed with a weather site of these July values (TR21 always can).
+bool methodComputable(int etIndex, const std::optional<WeatherPresence>& site);
+
+// What the method choice reads for a station (nearest key, as the calculation finds it): the
+// July values of its weather site (none without one) and the system default 'ET Method'.
+struct StationWeather {
+    std::optional<WeatherPresence> july;
+    QString systemDefault;
+};
+// False with `error` when a table cannot be read.
+bool readStationWeather(const QString& alias, const QString& stationName, StationWeather* out,
+                        QString* error);
 
 } // namespace kova::job

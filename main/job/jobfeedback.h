@@ -94,6 +94,10 @@ inline const QString kCalendarYearCurve =
                    "cross the year end.");
 inline const QString kWrongPassword = QStringLiteral("Wrong password, please re-enter.");
 
+// A name inside a sentence of the workflow's own messages: "Barley".
+inline QString quoted(const QString& name) {
+    return QLatin1Char('"') + name + QLatin1Char('"');
+}
 inline QString saveJobAs(const QString& name) {
     return QStringLiteral("Save job as: ") + name + QLatin1Char('?');
 }

@@ -28,10 +28,6 @@ const QString kCropName = QStringLiteral("Crop Name");
 constexpr double kNewJobElevation = 1;
 constexpr int kFullBar = 100;
 
-QString quoted(const QString& name) {
-    return QLatin1Char('"') + name + QLatin1Char('"');
-}
-
 QString caption(const QString& jobName) {
     return QStringLiteral("Kova Job [") + jobName + QLatin1Char(']');
 }
@@ -197,10 +193,11 @@ bool JobSession::reopen(const QString& jobName) {
         if (result == calc::LoadJobResult::NoSuchJob)
             messages_.report({MessageKind::Error,
                               QStringLiteral("The job %1 is no longer in the job database.")
-                                  .arg(quoted(jobName)),
+                                  .arg(text::quoted(jobName)),
                               {}});
         else
-            fail(QStringLiteral("The job %1 could not be opened").arg(quoted(jobName)), error);
+            fail(QStringLiteral("The job %1 could not be opened").arg(text::quoted(jobName)),
+                 error);
         clearJobRecord(calc_.kova);
         dropWorkingRows();
         noJob();
@@ -395,23 +392,46 @@ bool JobSession::chooseStation() {
     if (!climate.findKey({*chosen})) {
         messages_.report(
             {MessageKind::Error,
-             QStringLiteral("The climate station %1 was not found.").arg(quoted(*chosen)),
+             QStringLiteral("The climate station %1 was not found.").arg(text::quoted(*chosen)),
              {}});
         return false;
     }
     const calc::StationClimate station = calc::stationFrom(climate.record());
+    if (k.CropCount > 0 && !keepsMethodAt(station.StationName))
+        return false;
     copyStation(station, k);
     showStation();
-    fields_.elevation = station.Elevation;
+    // The field and the record agree from the start: a job saved without leaving the field
+    // keeps the elevation it shows.
+    fields_.elevation = k.Elevation = station.Elevation;
     return true;
+}
+
+// A job with crops keeps its method: a station whose weather data cannot compute it is refused
+// and the job keeps its station.
+bool JobSession::keepsMethodAt(const QString& stationName) {
+    StationWeather weather;
+    QString error;
+    if (!readStationWeather(alias_, stationName, &weather, &error))
+        return fail(QStringLiteral("The station's weather data cannot be read"), error);
+    if (methodComputable(calc_.kova.ETIndex, weather.july))
+        return true;
+    messages_.report({MessageKind::Error,
+                      QStringLiteral("The job's ET method, %1, cannot be computed at %2: its "
+                                     "weather site lacks the values the method needs. Select "
+                                     "another station.")
+                          .arg(calc_.kova.ETMethodText, stationName),
+                      {}});
+    return false;
 }
 
 bool JobSession::chooseMethod() {
     TKova& k = calc_.kova;
-    int decision = calc::kETTR21;
+    StationWeather weather;
     QString error;
-    if (!decideMethodFor(alias_, k.StationName, &decision, &error))
+    if (!readStationWeather(alias_, k.StationName, &weather, &error))
         return fail(QStringLiteral("The ET method cannot be chosen"), error);
+    const int decision = decideMethod(weather.systemDefault, weather.july);
     const MethodChoices choices = methodChoices(decision);
     offered_ = job::offeredMethods(choices);
     int method = decision;
@@ -449,7 +469,7 @@ AddCropResult JobSession::addCrop(const QString& createdCropName) {
         crops.asString(QStringLiteral("Cop Name")) != createdCropName) {
         messages_.report({MessageKind::Error,
                           QStringLiteral("The crop %1 is not among the created crops.")
-                              .arg(quoted(createdCropName)),
+                              .arg(text::quoted(createdCropName)),
                           {}});
         cancelAddCrop();
         return AddCropResult::Unknown;
@@ -474,7 +494,8 @@ AddCropResult JobSession::addCrop(const QString& createdCropName) {
     case calc::AddCropResult::Failed:
         break;
     }
-    fail(QStringLiteral("The crop %1 could not be added").arg(quoted(createdCropName)), error);
+    fail(QStringLiteral("The crop %1 could not be added").arg(text::quoted(createdCropName)),
+         error);
     cancelAddCrop();
     return AddCropResult::Failed;
 }
@@ -510,7 +531,7 @@ CropCloseResult JobSession::closeCropParameters() {
         calc::monthDayText(crop.HarvestMo.value_or(0), crop.HarvestDay.value_or(0));
     if (!wk.setValue(calc::workingFieldOf(&calc::WorkingCrop::BegDat), begDat) ||
         !wk.setValue(calc::workingFieldOf(&calc::WorkingCrop::EndDat), endDat) || !wk.post()) {
-        fail(QStringLiteral("The crop %1 could not be stored").arg(quoted(crop.CropName)),
+        fail(QStringLiteral("The crop %1 could not be stored").arg(text::quoted(crop.CropName)),
              wk.errorString());
         return CropCloseResult::Failed;
     }
@@ -531,7 +552,7 @@ bool JobSession::compute() {
     if (calc_.Compute(*wkCrop_))
         return true;
     return fail(
-        QStringLiteral("The crop %1 could not be computed").arg(quoted(calc_.kova.CropName)),
+        QStringLiteral("The crop %1 could not be computed").arg(text::quoted(calc_.kova.CropName)),
         calc_.errorString());
 }
 

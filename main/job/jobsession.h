@@ -138,6 +138,7 @@ private:
     bool checkHeaderTexts();
     bool chooseStation();
     bool chooseMethod();
+    bool keepsMethodAt(const QString& stationName);
     bool reopen(const QString& jobName);
     void showLoadedJob();
     void showStation();

@@ -22,8 +22,8 @@ const QString kJobs = QStringLiteral("KovaJob");
 const QString kJobCrops = QStringLiteral("KovaJobCrop");
 const QString kJobName = QStringLiteral("Job Name");
 
-QString quoted(const QString& name) {
-    return QLatin1Char('"') + name + QLatin1Char('"');
+QString notSaved(const QString& jobName) {
+    return QStringLiteral("The job %1 could not be saved").arg(text::quoted(jobName));
 }
 
 // The header of the job as 'KovaJob' keeps it ('Job Name' apart: only a new row takes it).
@@ -97,7 +97,7 @@ public:
             messages.report({MessageKind::Information,
                              QStringLiteral("The job %1 was no longer in the job database. It has "
                                             "been saved as a new job.")
-                                 .arg(quoted(k_.JobName)),
+                                 .arg(text::quoted(k_.JobName)),
                              {}});
             return SaveResult::SavedAsNew;
         }
@@ -140,8 +140,7 @@ private:
 
     SaveResult failed(JobMessages& messages, const QString& technical) {
         jobs_.close();
-        messages.report(failureMessage(
-            QStringLiteral("The job %1 could not be saved").arg(quoted(k_.JobName)), technical));
+        messages.report(failureMessage(notSaved(k_.JobName), technical));
         return SaveResult::Failed;
     }
 
@@ -177,16 +176,15 @@ SaveResult saveJob(TKova& k, Table& wkCrop, JobMessages& messages) {
         return SaveResult::Refused;
     }
     if (!wkCrop.open()) {
-        messages.report(
-            failureMessage(QStringLiteral("The job %1 could not be saved").arg(quoted(k.JobName)),
-                           wkCrop.errorString()));
+        messages.report(failureMessage(notSaved(k.JobName), wkCrop.errorString()));
         return SaveResult::Failed;
     }
     return JobSaver(k, wkCrop).run(messages);
 }
 
 RemoveResult removeJob(const QString& alias, const QString& jobName, JobMessages& messages) {
-    const QString what = QStringLiteral("The job %1 could not be removed").arg(quoted(jobName));
+    const QString what =
+        QStringLiteral("The job %1 could not be removed").arg(text::quoted(jobName));
     QString error;
     auto db = store::Database::open(alias, &error);
     if (!db) {

@@ -6,6 +6,8 @@
 
 #include "main/job/etmethod.h"
 
+#include "calc/precipitation.h"
+
 #include <gtest/gtest.h>
 
 using namespace kova::job;
@@ -136,6 +138,52 @@ TEST_F(StationMethod, DeliveredStationsWithoutSunshineRadiationOrWindRatio) {
     dialogs.method = kETTemperature;
     EXPECT_EQ(methodAt("CHEYENNE"), kETTemperature);
     EXPECT_EQ(dialogs.methodChoices.size(), 1u);
+}
+
+TEST_F(StationMethod, AJobWithCropsKeepsItsMethodOnlyWhereItCanBeComputed) {
+    setDefault("RAD");
+    startJob("Radiation with crops", "CASPER NATRONA CO AP");
+    addCrop("Barley");
+    dialogs.station = "NORTH PLATTE RGNL AP";
+    EXPECT_EQ(session.getNewClimate(), ClimateResult::Stopped);
+    EXPECT_EQ(messages.texts().last(),
+              "The job's ET method, Radiation, cannot be computed at NORTH PLATTE RGNL AP: its "
+              "weather site lacks the values the method needs. Select another station.");
+    EXPECT_EQ(kova().StationName, "CASPER NATRONA CO AP");
+    dialogs.station = "CHEYENNE";
+    EXPECT_EQ(session.getNewClimate(), ClimateResult::AddCrop);
+    EXPECT_EQ(kova().StationName, "CHEYENNE");
+    EXPECT_EQ(kova().ETIndex, kETRadiation);
+}
+
+TEST_F(StationMethod, TheStationsElevationIsTheJobsUntilEdited) {
+    ASSERT_TRUE(session.newJob());
+    type(HeaderField::Name, "High site");
+    type(HeaderField::Location, "x");
+    type(HeaderField::Planner, "y");
+    dialogs.station = "CHEYENNE";
+    dialogs.answers = {true}; // Yes: edit the site, but nothing is typed
+    ASSERT_EQ(session.getNewClimate(), ClimateResult::EditSite);
+    EXPECT_EQ(session.fields().elevation, 6128.0);
+    EXPECT_EQ(kova().Elevation, 6128.0) << "saved as shown";
+    EXPECT_NEAR(*session.fields().ratio50, kova::calc::precipRatio50(kova().AnnualPrecip), 1e-12);
+}
+
+TEST_F(StationMethod, ACountyWithoutStationsKeepsTheStationOrStops) {
+    ASSERT_TRUE(session.newJob());
+    type(HeaderField::Name, "No station");
+    type(HeaderField::Location, "x");
+    type(HeaderField::Planner, "y");
+    dialogs.station.reset();
+    EXPECT_EQ(session.getNewClimate(), ClimateResult::Stopped);
+    EXPECT_TRUE(dialogs.methodChoices.empty()) << "no method is chosen from an empty name";
+    EXPECT_TRUE(kova().StationName.isEmpty());
+    dialogs.station = "CHEYENNE";
+    ASSERT_EQ(session.getNewClimate(), ClimateResult::AddCrop);
+    dialogs.station.reset();
+    EXPECT_EQ(session.getNewClimate(), ClimateResult::AddCrop);
+    EXPECT_EQ(kova().StationName, "CHEYENNE");
+    EXPECT_EQ(dialogs.stationsAsked.back(), "CHEYENNE");
 }
 
 } // namespace

@@ -231,4 +231,25 @@ TEST(JobRecord, ClearingGivesEveryMemberItsStartingValue) {
     EXPECT_TRUE(k.InSeason[3] && k.Hay);
 }
 
+TEST(JobRecord, TheStationCopyGivesTheRatiosOfItsAnnualPrecipitation) {
+    const struct {
+        double annual, ratio50, ratio80;
+    } cases[] = {{0, 0.774261, 0.415008}, {10, 0.9126, 0.6417}, {20, 0.9658, 0.7615}};
+    for (const auto& c : cases) {
+        kova::calc::StationClimate station;
+        station.StationName = "S";
+        station.County = "O'Brien, IA";
+        station.Latitude = 4305;
+        for (int m = 1; m <= 12; ++m)
+            station.P[static_cast<size_t>(m)] = c.annual / 12;
+        kova::calc::TKova k;
+        copyStation(station, k);
+        EXPECT_NEAR(k.AnnualPrecip, c.annual, 1e-12);
+        EXPECT_NEAR(k.PrecipRatio50, c.ratio50, 5e-5) << c.annual;
+        EXPECT_NEAR(k.PrecipRatio80, c.ratio80, 5e-5) << c.annual;
+        EXPECT_EQ(k.County, "O'Brien, IA");
+        EXPECT_EQ(k.Latitude, 4305);
+    }
+}
+
 } // namespace
