@@ -5,7 +5,6 @@
 
 #include "main/job/croprules.h"
 #include "main/job/defaults.h"
-#include "main/job/jobrecord.h"
 
 using namespace kova::job;
 using kova::test::JobTest;
@@ -90,12 +89,6 @@ TEST(Defaults, ADayPastItsMonthBecomesTheLastDay) {
     EXPECT_EQ(c.day, 5);
     EXPECT_EQ(c.message, "Month number 13 is not between 1 and 12.");
     EXPECT_EQ(checkDayOfMonth(6, 0).message, "Day 0 is not a day of month 6.");
-}
-
-TEST(JobTexts, HeaderTextsAreHeldToTheirStoredWidths) {
-    EXPECT_EQ(widthOf(HeaderText::JobName), 40);
-    EXPECT_EQ(widthOf(HeaderText::Planner), 30);
-    EXPECT_EQ(cutToWidth(HeaderText::JobDate, "12/07/2026 extra"), "12/07/2026");
 }
 
 } // namespace

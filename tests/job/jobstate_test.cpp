@@ -202,35 +202,6 @@ TEST_F(JobState, DeletingTheLastCropKeepsTheCropCount) {
     EXPECT_EQ(session.workingCrops().asInt("Crop No"), 3);
 }
 
-TEST(JobRecord, ClearingGivesEveryMemberItsStartingValue) {
-    kova::calc::TKova k;
-    k.JobName = k.County = k.Cut1Text = "x";
-    k.Elevation = k.PrecipRatio80 = k.NI80Total = k.CarryEnd = 5;
-    k.JobState = k.CropCount = k.ETIndex = 2;
-    k.Kc[7] = k.Precip[1] = k.PeakET[12] = 3;
-    k.PlantMo = k.CutEndDay = 9;
-    k.DaysWetDeveloped = k.DaysWetMature = 0;
-    k.FractionWetted = k.StressFactor = k.ASW = 0.5;
-    k.Sensitive = false;
-    k.CropName = "Kept";
-    k.CurveIndex = 2;
-    k.InSeason[3] = k.Hay = true;
-    clearJobRecord(k);
-    EXPECT_TRUE(k.JobName.isEmpty() && k.County.isEmpty() && k.Cut1Text.isEmpty());
-    EXPECT_EQ(k.Elevation + k.PrecipRatio80 + k.NI80Total + k.CarryEnd, 0);
-    EXPECT_EQ(k.JobState + k.CropCount + k.ETIndex, 0);
-    EXPECT_EQ(k.Kc[7] + k.Precip[1] + k.PeakET[12], 0);
-    EXPECT_EQ(k.PlantMo, 1);
-    EXPECT_EQ(k.CutEndDay, 1);
-    EXPECT_EQ(k.DaysWetDeveloped, 7);
-    EXPECT_EQ(k.DaysWetMature, 14);
-    EXPECT_EQ(k.FractionWetted + k.StressFactor + k.ASW, 3.0);
-    EXPECT_TRUE(k.Sensitive);
-    EXPECT_EQ(k.CropName, "Kept");
-    EXPECT_EQ(k.CurveIndex, 2);
-    EXPECT_TRUE(k.InSeason[3] && k.Hay);
-}
-
 TEST(JobRecord, TheStationCopyGivesTheRatiosOfItsAnnualPrecipitation) {
     const struct {
         double annual, ratio50, ratio80;
