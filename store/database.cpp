@@ -1,5 +1,6 @@
 #include "database.h"
 
+#include "ddl.h"
 #include "schema.h"
 #include "table.h"
 
@@ -208,6 +209,35 @@ bool Database::execUpdate(const QString& statement, const QVariantMap& params, Q
     }
     tableChanged(def->name, nullptr);
     return true;
+}
+
+bool Database::makePrivate(const QStringList& tableNames, QString* error) {
+    for (const QString& name : tableNames) {
+        const TableDef* def = findTable(name);
+        if (!def) {
+            if (error)
+                *error = QStringLiteral("%1: no table '%2' is declared.").arg(describe(), name);
+            return false;
+        }
+        if (isPrivate(def->name))
+            continue;
+        QSqlQuery q(connection());
+        for (const QString& sql : createStatements(*def, true)) {
+            if (!q.exec(sql)) {
+                if (error)
+                    *error = QStringLiteral("%1: cannot make a private copy: %2")
+                                 .arg(describeTable(def->name), q.lastError().text());
+                return false;
+            }
+        }
+        private_ << def->name;
+        tableChanged(def->name, nullptr);
+    }
+    return true;
+}
+
+bool Database::isPrivate(const QString& tableName) const {
+    return private_.contains(canonicalTableName(tableName), Qt::CaseInsensitive);
 }
 
 bool Database::beginTransaction(QString* error) {

@@ -7,6 +7,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 #include <QVariantMap>
 #include <memory>
 #include <vector>
@@ -30,6 +31,8 @@ public:
     QString alias() const { return alias_; }
     QString fileName() const { return target_.databaseFile; }
     bool isReadOnly() const { return readOnly_; }
+    // Rows of `tableName` cannot be written: the file is read-only and the table is shared.
+    bool isReadOnly(const QString& tableName) const { return readOnly_ && !isPrivate(tableName); }
     QSqlDatabase connection() const;
     bool hasTable(const QString& tableName) const;
 
@@ -41,6 +44,12 @@ public:
     // NewValue "T" or "F"). Boolean fields take "T"/"F"/"True"/"False". Table names may carry
     // an extension. Open tables of the updated table are refreshed.
     bool execUpdate(const QString& statement, const QVariantMap& params, QString* error);
+
+    // Tables this program keeps to itself (the rows of the job in work): each becomes an empty
+    // TEMP table of this connection that shadows the shared table by name, so two programs on
+    // one file never see, change or empty each other's rows. Open tables of those names reload.
+    bool makePrivate(const QStringList& tableNames, QString* error);
+    bool isPrivate(const QString& tableName) const;
 
     // Transactions nest (savepoints inside the outer one). A rollback refreshes every open
     // table of this database, so cursors never show rows that are no longer there.
@@ -64,6 +73,7 @@ private:
     QString connectionName_;
     bool readOnly_ = false;
     int depth_ = 0;
+    QStringList private_;
     std::vector<Table*> tables_;
 };
 

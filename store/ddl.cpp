@@ -43,13 +43,14 @@ QString indexColumns(const TableDef& def, const IndexDef& ix) {
 
 } // namespace
 
-QStringList createStatements(const TableDef& def) {
+QStringList createStatements(const TableDef& def, bool temporary) {
     QStringList cols;
     for (const FieldDef& f : def.fields)
         cols << quoteIdentifier(f.name) + QLatin1Char(' ') + columnType(f);
     QStringList out;
-    out << QStringLiteral("CREATE TABLE %1 (%2)")
-               .arg(quoteIdentifier(def.name), cols.join(QStringLiteral(", ")));
+    out << QStringLiteral("CREATE %1TABLE %2 (%3)")
+               .arg(temporary ? QStringLiteral("TEMP ") : QString(), quoteIdentifier(def.name),
+                    cols.join(QStringLiteral(", ")));
     int n = 0;
     for (const IndexDef& ix : def.indexes) {
         // A key made of the AutoInc field alone is the row id: SQLite keeps it unique already.

@@ -11,8 +11,9 @@
 namespace kova::store {
 
 QString quoteIdentifier(const QString& name); // "Station Name" -> "\"Station Name\""
-// CREATE TABLE and CREATE INDEX statements of one table.
-QStringList createStatements(const TableDef& def);
+// CREATE TABLE and CREATE INDEX statements of one table; `temporary` makes it a TEMP table of
+// the connection, which shadows a shared table of the same name.
+QStringList createStatements(const TableDef& def, bool temporary = false);
 // Creates every declared table in an empty database (in one transaction).
 bool createSchema(QSqlDatabase& db, QString* error);
 

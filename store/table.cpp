@@ -905,7 +905,7 @@ bool Table::post() {
         return true;
     if (state_ != EditState::Edit && state_ != EditState::Insert)
         return fail(QStringLiteral("Table '%1' is not open.").arg(tableName()));
-    if (db_->isReadOnly())
+    if (db_->isReadOnly(def_->name))
         return fail(QStringLiteral("%1 is read-only; the row was not saved.")
                         .arg(db_->describeTable(tableName())));
     if (!checkRequired())
@@ -958,7 +958,7 @@ bool Table::remove() {
     if (id < 0)
         return fail(QStringLiteral("%1 has no current row to delete.")
                         .arg(db_->describeTable(tableName())));
-    if (db_->isReadOnly())
+    if (db_->isReadOnly(def_->name))
         return fail(QStringLiteral("%1 is read-only; the row was not deleted.")
                         .arg(db_->describeTable(tableName())));
     QSqlQuery q(db_->connection());
@@ -981,7 +981,7 @@ bool Table::remove() {
 bool Table::emptyTable() {
     if (!ensureDatabase())
         return false;
-    if (db_->isReadOnly())
+    if (db_->isReadOnly(def_->name))
         return fail(QStringLiteral("%1 is read-only.").arg(db_->describeTable(tableName())));
     if (state_ == EditState::Edit || state_ == EditState::Insert)
         cancel();

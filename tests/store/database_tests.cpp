@@ -139,3 +139,52 @@ TEST(Transactions, SecondWriterWaitsInsteadOfFailing) {
     t.refresh();
     EXPECT_EQ(t.recordCount(), 2);
 }
+
+TEST(PrivateTables, EachConnectionKeepsItsOwnRowsAndSharesTheRest) {
+    TempDatabase db{TempDatabase::Contents::EmptySchema};
+    AliasTarget target;
+    target.databaseFile = db.file();
+    AliasRegistry::instance().define(QStringLiteral("Other"), target);
+    QString error;
+    auto mine = Database::open(kDefaultAlias, &error);
+    auto other = Database::open(QStringLiteral("Other"), &error);
+    ASSERT_TRUE(mine && other && mine != other) << error.toStdString();
+
+    Table before(QStringLiteral("County"));
+    ASSERT_TRUE(before.open() && before.append());
+    before.setValue(QStringLiteral("County"), QStringLiteral("Shared, WY"));
+    ASSERT_TRUE(before.post());
+
+    const QStringList working = {QStringLiteral("KovaWkCrop.DB"), QStringLiteral("ETKc")};
+    ASSERT_TRUE(mine->makePrivate(working, &error)) << error.toStdString();
+    ASSERT_TRUE(other->makePrivate(working, &error)) << error.toStdString();
+    ASSERT_TRUE(mine->makePrivate(working, &error)) << "a second call changes nothing";
+    EXPECT_TRUE(mine->isPrivate(QStringLiteral("kovawkcrop")));
+    EXPECT_FALSE(mine->isPrivate(QStringLiteral("County")));
+
+    auto addCrop = [](const QString& alias, const QString& crop) {
+        Table t(QStringLiteral("KovaWkCrop"), alias);
+        ASSERT_TRUE(t.open() && t.append());
+        t.setValue(QStringLiteral("Crop Name"), crop);
+        t.setValue(QStringLiteral("Job Name"), QStringLiteral("Job"));
+        t.setValue(QStringLiteral("Crop No"), 1);
+        ASSERT_TRUE(t.post()) << t.errorString().toStdString();
+    };
+    addCrop(kDefaultAlias, QStringLiteral("Mine"));
+    addCrop(QStringLiteral("Other"), QStringLiteral("Theirs"));
+    addCrop(QStringLiteral("Other"), QStringLiteral("Mine")); // no clash with my row's key
+
+    Table theirs(QStringLiteral("KovaWkCrop"), QStringLiteral("Other"));
+    ASSERT_TRUE(theirs.open());
+    EXPECT_EQ(theirs.recordCount(), 2);
+    ASSERT_TRUE(theirs.emptyTable());
+    Table own(QStringLiteral("KovaWkCrop"));
+    ASSERT_TRUE(own.open());
+    ASSERT_EQ(own.recordCount(), 1);
+    EXPECT_EQ(own.asString(QStringLiteral("Crop Name")), QStringLiteral("Mine"));
+
+    Table county(QStringLiteral("County"), QStringLiteral("Other"));
+    ASSERT_TRUE(county.open());
+    EXPECT_EQ(county.recordCount(), 1) << "other tables stay shared";
+    AliasRegistry::instance().undefine(QStringLiteral("Other"));
+}

@@ -8,6 +8,8 @@
 #include "calc/precipitation.h"
 #include "calc/rowreaders.h"
 
+#include "main/job/etmethod.h"
+
 #include "store/table.h"
 
 #include <QElapsedTimer>
@@ -127,17 +129,6 @@ void applyOverrides(Table& wk, const CropOverrides& o) {
 
 } // namespace
 
-QString methodText(int etIndex) {
-    switch (etIndex) {
-    case calc::kETRadiation:
-        return QStringLiteral("Radiation");
-    case calc::kETTemperature:
-        return QStringLiteral("Temperature (FAO BC)");
-    default:
-        return QStringLiteral("Blaney Criddle (TR21)");
-    }
-}
-
 JobResults runJob(const Options& options, const QString& jobName) {
     MessageList loadMessages;
     Calculation calc(loadMessages);
@@ -186,7 +177,7 @@ JobResults runCrop(const Options& options, const QString& stationName, const QSt
     k.PrecipRatio50 = calc::precipRatio50(k.AnnualPrecip);
     k.PrecipRatio80 = calc::precipRatio80(k.AnnualPrecip);
     k.ETIndex = options.etIndex;
-    k.ETMethodText = methodText(options.etIndex);
+    k.ETMethodText = job::methodText(options.etIndex);
 
     Table wk(QStringLiteral("KovaWkCrop"), options.alias);
     if (!wk.emptyTable())
@@ -255,7 +246,7 @@ void runBatch(const Options& options, const QStringList& stationNames, const QSt
     for (const calc::StationClimate* station : stations)
         for (const calc::CreatedCrop* crop : crops) {
             messages.clear();
-            BatchLine line{station->StationName, crop->CopName, methodText(options.etIndex),
+            BatchLine line{station->StationName, crop->CopName, job::methodText(options.etIndex),
                            calc::computeStationCrop(data, *station, *crop, options.etIndex,
                                                     options.wind, k, curve, messages),
                            messages.items};

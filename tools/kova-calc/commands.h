@@ -41,6 +41,4 @@ JobResults runCrop(const Options& options, const QString& station, const QString
 void runBatch(const Options& options, const QStringList& stations, const QStringList& crops,
               QTextStream& out, QTextStream& progress);
 
-QString methodText(int etIndex);
-
 } // namespace kova::tools

@@ -5,6 +5,8 @@
 #include "calc/newcrop.h"
 #include "calc/rowreaders.h"
 
+#include "main/job/etmethod.h"
+
 #include "store/table.h"
 
 #include <QCommandLineParser>
@@ -89,7 +91,7 @@ calc::TKova recordFor(const store::Record& station, const calc::CreatedCrop& cro
     calc::TKova k;
     calc::setStationMembers(k, calc::stationFrom(station));
     k.ETIndex = etIndex;
-    k.ETMethodText = methodText(etIndex);
+    k.ETMethodText = job::methodText(etIndex);
     k.CropName = crop.CopName;
     k.PlantMo = crop.PlantMo;
     k.PlantDay = crop.PlantDay;

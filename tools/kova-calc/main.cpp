@@ -4,16 +4,19 @@
 
 #include "commands.h"
 #include "dates.h"
+#include "newjob.h"
 #include "privatedatabase.h"
 
 #include "calc/calendar.h"
 #include "calc/newcrop.h"
 #include "calc/reference.h"
 
+#include "store/alias.h"
 #include "store/schema.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDate>
 #include <QRegularExpression>
 #include <QTextStream>
 #include <cmath>
@@ -43,9 +46,17 @@ const char* const kDescription =
     "                  and fall dates, available days, harvest date and the tool's message\n"
     "                  (\"\" when none; a message ending the tool before its dates leaves them\n"
     "                  out); needs --station and --crop; --format table or json\n"
+    "  new-job NAME    build a job as the main window does (\"New Job\", \"Get New Climate\"\n"
+    "                  at --station, the ET method, \"Add New Crop\" for each of --crops with\n"
+    "                  the defaults), print its crops like job, and with --save store it as\n"
+    "                  \"Save Job\" does; a taken name, an unknown station or crop, a crop the\n"
+    "                  job cannot take or a method not offered for the station stores nothing\n"
     "\n"
     "The ET method of crop, batch and dates is --method (default TR21); a saved job keeps its\n"
-    "own. A message of the calculation or of the date tool is a result (exit 0).\n"
+    "own; new-job takes the method the system default allows for the station (--method picks\n"
+    "one where the method dialog would offer a choice). A message of the calculation or of the\n"
+    "date tool is a result (exit 0). crop, batch and dates work on a private copy of the\n"
+    "database; new-job on the database itself (its working rows stay its own).\n"
     "Exit status: 0 done, 2 bad input (one line on stderr), 1 database failure.";
 
 // The working-crop field an option fills: its declared range is the option's.
@@ -90,7 +101,7 @@ struct Parsed {
                        "U*R/(12*(1+R)). For comparison only.")};
     QCommandLineOption station{
         QStringLiteral("station"),
-        QStringLiteral("crop, dates: the climate station (its 'Station Name')."),
+        QStringLiteral("crop, dates, new-job: the climate station (its 'Station Name')."),
         QStringLiteral("NAME")};
     QCommandLineOption stations{
         QStringLiteral("stations"),
@@ -101,11 +112,26 @@ struct Parsed {
                             QStringLiteral("NAME")};
     QCommandLineOption crops{
         QStringLiteral("crops"),
-        QStringLiteral("batch: 'all' (default) or created crop names separated by commas."),
+        QStringLiteral("batch: 'all' (default) or created crop names separated by ';' (or by "
+                       "',' when the list has no ';'); new-job: the created crops of the job "
+                       "separated by ';'."),
         QStringLiteral("LIST")};
-    QCommandLineOption method{QStringLiteral("method"),
-                              QStringLiteral("crop, batch, dates: ET method TR21, RAD or TEMP."),
-                              QStringLiteral("METHOD")};
+    QCommandLineOption method{
+        QStringLiteral("method"),
+        QStringLiteral("crop, batch, dates, new-job: ET method TR21, RAD or TEMP."),
+        QStringLiteral("METHOD")};
+    QCommandLineOption location{QStringLiteral("location"),
+                                QStringLiteral("new-job: the job location (default: the station's "
+                                               "county)."),
+                                QStringLiteral("TEXT")};
+    QCommandLineOption planner{QStringLiteral("planner"),
+                               QStringLiteral("new-job: the planner's name (default: kova-calc)."),
+                               QStringLiteral("TEXT")};
+    QCommandLineOption date{QStringLiteral("date"),
+                            QStringLiteral("new-job: the job date MM/DD/YY (default: today)."),
+                            QStringLiteral("MM/DD/YY")};
+    QCommandLineOption save{QStringLiteral("save"),
+                            QStringLiteral("new-job: store the job as \"Save Job\" does.")};
     QCommandLineOption plant{QStringLiteral("plant"),
                              QStringLiteral("crop: planting date M/D (e.g. 5/1)."),
                              QStringLiteral("M/D")};
@@ -149,10 +175,11 @@ struct Parsed {
         parser.setApplicationDescription(QString::fromLatin1(kDescription));
         parser.addHelpOption();
         parser.addPositionalArgument(QStringLiteral("command"),
-                                     QStringLiteral("job, crop, batch or dates"));
-        parser.addOptions({db, format, publishedWind, station, stations, crop, crops, method, plant,
-                           harvest, netIrr, carryBeg, carryEnd, soil, irrigation, stress, cuttings,
-                           firstCut, lastCut});
+                                     QStringLiteral("job, crop, batch, dates or new-job"));
+        parser.addOptions({db,       format,   publishedWind, station, stations, crop,
+                           crops,    method,   plant,         harvest, netIrr,   carryBeg,
+                           carryEnd, soil,     irrigation,    stress,  cuttings, firstCut,
+                           lastCut,  location, planner,       date,    save});
         parser.addOptions(datesOptions());
     }
 };
@@ -258,6 +285,61 @@ QStringList namesOption(const Parsed& p, const QCommandLineOption& o) {
     return text.split(QLatin1Char(','), Qt::SkipEmptyParts);
 }
 
+QStringList splitNames(const QString& text, QChar separator) {
+    QStringList names;
+    for (const QString& name : text.split(separator))
+        if (!name.trimmed().isEmpty())
+            names << name.trimmed();
+    return names;
+}
+
+// Crop names may hold commas: a list with a ';' is separated by ';' only.
+QStringList cropNames(const QString& text) {
+    return splitNames(text, text.contains(QLatin1Char(';')) ? QLatin1Char(';') : QLatin1Char(','));
+}
+
+QString dateOf(const QString& text) {
+    static const QRegularExpression pattern(QStringLiteral("^\\d{2}/\\d{2}/\\d{2}$"));
+    if (!pattern.match(text).hasMatch() ||
+        !QDate::fromString(text, QStringLiteral("MM/dd/yy")).isValid())
+        badInput(QStringLiteral("malformed date '%1' for --date (expected MM/DD/YY, e.g. 12/07/26)")
+                     .arg(text));
+    return text;
+}
+
+NewJobRequest newJobRequest(const Parsed& p, const QString& name) {
+    if (!p.parser.isSet(p.station) || !p.parser.isSet(p.crops))
+        badInput(QStringLiteral("new-job needs --station NAME and --crops \"A;B;...\""));
+    NewJobRequest r;
+    r.name = name;
+    r.station = p.parser.value(p.station);
+    r.crops = splitNames(p.parser.value(p.crops), QLatin1Char(';'));
+    if (r.crops.isEmpty())
+        badInput(QStringLiteral("new-job needs at least one crop in --crops"));
+    const auto text = [&](const QCommandLineOption& o) {
+        return p.parser.isSet(o) ? std::optional<QString>(p.parser.value(o)) : std::nullopt;
+    };
+    r.location = text(p.location);
+    r.planner = text(p.planner);
+    if (p.parser.isSet(p.date))
+        r.date = dateOf(p.parser.value(p.date));
+    if (p.parser.isSet(p.method))
+        r.method = methodOf(p.parser.value(p.method));
+    r.save = p.parser.isSet(p.save);
+    return r;
+}
+
+// new-job works on the database itself: --db points the alias at that file in this process.
+Options newJobOptions(const Parsed& p, Options options) {
+    if (p.parser.isSet(p.db)) {
+        kova::store::AliasTarget target;
+        target.databaseFile = p.parser.value(p.db);
+        kova::store::AliasRegistry::instance().define(kova::store::kDefaultAlias, target);
+    }
+    options.alias = kova::store::kDefaultAlias;
+    return options;
+}
+
 int run(QCoreApplication& app) {
     Parsed p;
     if (!p.parser.parse(app.arguments()))
@@ -266,15 +348,17 @@ int run(QCoreApplication& app) {
         p.parser.showHelp(0);
     const QStringList args = p.parser.positionalArguments();
     const QString command = args.value(0);
-    if (command != QStringLiteral("job") && command != QStringLiteral("crop") &&
-        command != QStringLiteral("batch") && command != QStringLiteral("dates"))
-        badInput(
-            command.isEmpty()
-                ? QStringLiteral("no command given (job, crop, batch or dates; see --help)")
-                : QStringLiteral("unknown command '%1' (job, crop, batch or dates)").arg(command));
-    if (command == QStringLiteral("job") && args.size() != 2)
-        badInput(QStringLiteral("job needs one job name"));
-    if (command != QStringLiteral("job") && args.size() != 1)
+    const bool named = command == QStringLiteral("job") || command == QStringLiteral("new-job");
+    if (!named && command != QStringLiteral("crop") && command != QStringLiteral("batch") &&
+        command != QStringLiteral("dates"))
+        badInput(command.isEmpty()
+                     ? QStringLiteral("no command given (job, crop, batch, dates or new-job; see "
+                                      "--help)")
+                     : QStringLiteral("unknown command '%1' (job, crop, batch, dates or new-job)")
+                           .arg(command));
+    if (named && args.size() != 2)
+        badInput(QStringLiteral("%1 needs one job name").arg(command));
+    if (!named && args.size() != 1)
         badInput(QStringLiteral("unexpected argument '%1'").arg(args.value(1)));
     if (command == QStringLiteral("crop") &&
         (!p.parser.isSet(p.station) || !p.parser.isSet(p.crop)))
@@ -287,6 +371,12 @@ int run(QCoreApplication& app) {
     options.wind = p.parser.isSet(p.publishedWind) ? kova::calc::WindForm::Published
                                                    : kova::calc::WindForm::Driver;
     const CropOverrides overrides = overridesOf(p);
+    QTextStream out(stdout);
+    if (command == QStringLiteral("new-job")) {
+        const NewJobRequest request = newJobRequest(p, args[1]);
+        out << formatJob(runNewJob(newJobOptions(p, options), request), options.format);
+        return 0;
+    }
 
     PrivateDatabase database;
     QString error;
@@ -294,7 +384,6 @@ int run(QCoreApplication& app) {
         badInput(error);
     options.alias = database.alias();
 
-    QTextStream out(stdout);
     QTextStream err(stderr);
     try {
         if (command == QStringLiteral("job"))
@@ -306,7 +395,10 @@ int run(QCoreApplication& app) {
         else if (command == QStringLiteral("dates"))
             out << formatDates(runDates(options, p.parser), options.format);
         else
-            runBatch(options, namesOption(p, p.stations), namesOption(p, p.crops), out, err);
+            runBatch(options, namesOption(p, p.stations),
+                     cropNames(p.parser.isSet(p.crops) ? p.parser.value(p.crops)
+                                                       : QStringLiteral("all")),
+                     out, err);
     } catch (const InputError& e) {
         badInput(database.inUserWords(e.message));
     } catch (const std::exception& e) {
