@@ -6,6 +6,7 @@
 #include "program.h"
 #include "stationreports.h"
 
+#include "report/previewwindow.h"
 #include "store/fieldnames.h"
 #include "ui/datacontrols.h"
 #include "ui/datagrid.h"
@@ -459,7 +460,7 @@ void ClimDBForm::printListByCounty() {
     if (switchIndex)
         table.setIndexName(kCountyIndex);
     const auto built = buildStationListByCounty(table);
-    showReport(built->report, this);
+    report::showReport(built->report, this);
     if (switchIndex)
         table.setIndexName(remembered);
 }
@@ -468,16 +469,16 @@ void ClimDBForm::printListByStation() {
     if (!postPending())
         return;
     const auto built = buildStationList(dm_.clmTable());
-    showReport(built->report, this);
+    report::showReport(built->report, this);
 }
 
 void ClimDBForm::printAllMarked() {
     if (!postPending())
         return;
     store::Table& table = dm_.clmTable();
-    withMarkedRowsOnly(table, [this, &table] {
+    report::withMarkedRowsOnly(table, [this, &table] {
         const auto built = buildStationDetails(table);
-        showReport(built->report, this);
+        report::showReport(built->report, this);
     });
 }
 

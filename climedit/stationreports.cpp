@@ -9,7 +9,9 @@
 namespace kova::climedit {
 
 using report::Band;
+using report::boldStyle;
 using report::Columns;
+using report::plainStyle;
 
 namespace {
 
@@ -21,38 +23,7 @@ const QString kLatitude = QStringLiteral("Latitude");
 const QString kLongitude = QStringLiteral("Longitude");
 const QString kElevation = QStringLiteral("Elevation");
 const QString kCountyCaption = QStringLiteral("County: ");
-constexpr qreal kRow = 5;
-
-struct Column {
-    QString caption;
-    QString field;
-    report::Formatter format;
-    bool right = false;
-};
-
-// A column header and a detail line of one label per column.
-void addTable(report::Report& report, const Columns& columns, const std::vector<Column>& list) {
-    report.columnHeader().setHeight(kRow + 2);
-    report.columnHeader().addLine({0, kRow + 1}, {columns.right(), kRow + 1});
-    report.detail().setHeight(kRow);
-    for (int i = 0; i < columns.count(); ++i) {
-        const Column& c = list[size_t(i)];
-        if (c.field.isEmpty())
-            continue; // a gap between columns
-        const auto style = c.right ? plainStyle().right() : plainStyle();
-        report.columnHeader().addLabel(columns.rect(i, 0, kRow), c.caption,
-                                       c.right ? boldStyle().right() : boldStyle());
-        report.detail().addField(columns.rect(i, 0, kRow), c.field, style, c.format);
-    }
-}
-
-// One labelled value of the details report: caption in bold, value after it.
-void addPair(Band& band, qreal left, qreal top, qreal captionWidth, qreal valueWidth,
-             const QString& caption, const QString& field, report::Formatter format = {}) {
-    band.addLabel({left, top, captionWidth, kRow}, caption, boldStyle());
-    band.addField({left + captionWidth, top, valueWidth, kRow}, field, plainStyle(),
-                  std::move(format));
-}
+constexpr qreal kRow = report::kLineHeight;
 
 void addMonthRow(Band& band, const Columns& months, qreal top, const QString& caption,
                  const QString& prefix, int decimals) {
@@ -86,68 +57,70 @@ void addCountyContinuation(report::Report& report, Band& countyHeader) {
 std::unique_ptr<TableReport> buildStationListByCounty(store::Table& climate) {
     auto built = std::make_unique<TableReport>(climate);
     report::Report& report = built->report;
-    addHeadingAndTitle(report, kStationHeading, QStringLiteral("Station List, By County"));
+    report::addHeadingAndTitle(report, kStationHeading, QStringLiteral("Station List, By County"));
     const Columns columns(4, {60, 14, 12, 14, 13, 3, 70});
-    addTable(report, columns,
-             {{QStringLiteral("Station Name"), kName, {}},
-              {QStringLiteral("Number"), kNumber, {}},
-              {QStringLiteral("Lat."), kLatitude, report::format::general(), true},
-              {QStringLiteral("Long."), kLongitude, report::format::general(), true},
-              {QStringLiteral("Elev."), kElevation, report::format::general(), true},
-              {},
-              {QStringLiteral("Wind, Humidity & Rad. Sta. Loc."), kWHR, {}}});
+    report::addTable(report, columns,
+                     {{QStringLiteral("Station Name"), kName, {}},
+                      {QStringLiteral("Number"), kNumber, {}},
+                      {QStringLiteral("Lat."), kLatitude, report::format::general(), true},
+                      {QStringLiteral("Long."), kLongitude, report::format::general(), true},
+                      {QStringLiteral("Elev."), kElevation, report::format::general(), true},
+                      {},
+                      {QStringLiteral("Wind, Humidity & Rad. Sta. Loc."), kWHR, {}}});
     Band& group = report.addGroupHeader(kCounty);
     group.setHeight(kRow + 3);
     group.addLabel({0, 2, 16, kRow}, kCountyCaption, boldStyle());
     group.addField({16, 2, 120, kRow}, kCounty, boldStyle());
     addCountyContinuation(report, group);
-    addRowCount(report, QStringLiteral("TOTAL NUMBER OF STATIONS:"));
+    report::addRowCount(report, QStringLiteral("TOTAL NUMBER OF STATIONS:"));
     return built;
 }
 
 std::unique_ptr<TableReport> buildStationList(store::Table& climate) {
     auto built = std::make_unique<TableReport>(climate);
     report::Report& report = built->report;
-    addHeadingAndTitle(report, kStationHeading, QStringLiteral("List of All Stations"));
+    report::addHeadingAndTitle(report, kStationHeading, QStringLiteral("List of All Stations"));
     const Columns columns(0, {70, 18, 44, 19, 20, 19});
-    addTable(report, columns,
-             {{QStringLiteral("Station Name"), kName, {}},
-              {QStringLiteral("Number"), kNumber, {}},
-              {QStringLiteral("County"), kCounty, {}},
-              {QStringLiteral("Latitude"), kLatitude, report::format::general(), true},
-              {QStringLiteral("Longitude"), kLongitude, report::format::general(), true},
-              {QStringLiteral("Elevation"), kElevation, report::format::general(), true}});
-    addRowCount(report, QStringLiteral("Total Number of Stations:"));
+    report::addTable(report, columns,
+                     {{QStringLiteral("Station Name"), kName, {}},
+                      {QStringLiteral("Number"), kNumber, {}},
+                      {QStringLiteral("County"), kCounty, {}},
+                      {QStringLiteral("Latitude"), kLatitude, report::format::general(), true},
+                      {QStringLiteral("Longitude"), kLongitude, report::format::general(), true},
+                      {QStringLiteral("Elevation"), kElevation, report::format::general(), true}});
+    report::addRowCount(report, QStringLiteral("Total Number of Stations:"));
     return built;
 }
 
 std::unique_ptr<TableReport> buildStationDetails(store::Table& climate) {
     auto built = std::make_unique<TableReport>(climate);
     report::Report& report = built->report;
-    addHeadingAndTitle(report, kStationHeading, QStringLiteral("Selected Station Details"));
+    report::addHeadingAndTitle(report, kStationHeading, QStringLiteral("Selected Station Details"));
     const qreal width = report.bodyWidth();
     Band& detail = report.detail();
     detail.setHeight(8 * kRow + 4);
     detail.addLine({0, 1}, {width, 1});
     // The right-hand values get the room a 40-character WHR site name needs.
-    addPair(detail, 0, 2, 28, 62, QStringLiteral("Station Name:"), kName);
-    addPair(detail, 90, 2, 29, width - 119, QStringLiteral("Station No:"), kNumber);
-    addPair(detail, 0, 2 + kRow, 28, 62, QStringLiteral("County, State:"), kCounty);
-    addPair(detail, 90, 2 + kRow, 29, width - 119, QStringLiteral("WHR Location:"), kWHR);
+    report::addPair(detail, 0, 2, 28, 62, QStringLiteral("Station Name:"), kName);
+    report::addPair(detail, 90, 2, 29, width - 119, QStringLiteral("Station No:"), kNumber);
+    report::addPair(detail, 0, 2 + kRow, 28, 62, QStringLiteral("County, State:"), kCounty);
+    report::addPair(detail, 90, 2 + kRow, 29, width - 119, QStringLiteral("WHR Location:"), kWHR);
     const qreal place = 2 + 2 * kRow;
-    addPair(detail, 0, place, 28, 30, QStringLiteral("Latitude:"), kLatitude,
-            report::format::general());
-    addPair(detail, 60, place, 22, 30, QStringLiteral("Longitude:"), kLongitude,
-            report::format::general());
-    addPair(detail, 120, place, 22, 40, QStringLiteral("Elevation:"), kElevation,
-            report::format::general());
+    report::addPair(detail, 0, place, 28, 30, QStringLiteral("Latitude:"), kLatitude,
+                    report::format::general());
+    report::addPair(detail, 60, place, 22, 30, QStringLiteral("Longitude:"), kLongitude,
+                    report::format::general());
+    report::addPair(detail, 120, place, 22, 40, QStringLiteral("Elevation:"), kElevation,
+                    report::format::general());
     const qreal frost = 2 + 3 * kRow;
-    addPair(detail, 0, frost, 28, 18, QStringLiteral("Spr 28F:"), QStringLiteral("Spr mo/dy 28"));
-    addPair(detail, 48, frost, 22, 18, QStringLiteral("Spr 32F:"), QStringLiteral("Spr mo/dy 32"));
-    addPair(detail, 94, frost, 22, 18, QStringLiteral("Fall 28F:"),
-            QStringLiteral("Fall mo/dy 28"));
-    addPair(detail, 140, frost, 22, 18, QStringLiteral("Fall 32F:"),
-            QStringLiteral("Fall mo/dy 32"));
+    report::addPair(detail, 0, frost, 28, 18, QStringLiteral("Spr 28F:"),
+                    QStringLiteral("Spr mo/dy 28"));
+    report::addPair(detail, 48, frost, 22, 18, QStringLiteral("Spr 32F:"),
+                    QStringLiteral("Spr mo/dy 32"));
+    report::addPair(detail, 94, frost, 22, 18, QStringLiteral("Fall 28F:"),
+                    QStringLiteral("Fall mo/dy 28"));
+    report::addPair(detail, 140, frost, 22, 18, QStringLiteral("Fall 32F:"),
+                    QStringLiteral("Fall mo/dy 32"));
     const Columns months(0, {34, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13});
     const qreal table = 2 + 4 * kRow + 1;
     for (int m = 1; m <= 12; ++m)
@@ -157,7 +130,7 @@ std::unique_ptr<TableReport> buildStationDetails(store::Table& climate) {
                 2);
     addMonthRow(detail, months, table + 2 * kRow, QStringLiteral("Precipitation in."),
                 QStringLiteral("P"), 2);
-    addRowCount(report, QStringLiteral("Total Number of Stations:"));
+    report::addRowCount(report, QStringLiteral("Total Number of Stations:"));
     return built;
 }
 

@@ -2,11 +2,16 @@
 // The three reports of the climate station form, built over `Climate` as the table shows it.
 // Each builder leaves the table as it found it; the caller sets order and filter first.
 
-#include "climreport.h"
+#include "report/tablereport.h"
 
 #include <memory>
 
 namespace kova::climedit {
+
+using report::TableReport;
+
+// The heading of every climate station report.
+inline const QString kStationHeading = QStringLiteral("Kova Climate Database");
 
 // "Station List, By County": the stations grouped by county (the table must be ordered by
 // 'CountyIndex').

@@ -5,6 +5,7 @@
 #include "whrreports.h"
 #include "whrseries.h"
 
+#include "report/previewwindow.h"
 #include "store/fieldnames.h"
 #include "ui/datacontrols.h"
 #include "ui/enterastab.h"
@@ -171,16 +172,16 @@ void WHRForm::printLocationList() {
     if (!postPending())
         return;
     const auto built = buildWHRLocationList(dm_.whrTable());
-    showReport(built->report, this);
+    report::showReport(built->report, this);
 }
 
 void WHRForm::printAllMarked() {
     if (!postPending())
         return;
     store::Table& table = dm_.whrTable();
-    withMarkedRowsOnly(table, [this, &table] {
+    report::withMarkedRowsOnly(table, [this, &table] {
         const auto built = buildWHRDetails(table);
-        showReport(built->report, this);
+        report::showReport(built->report, this);
     });
 }
 

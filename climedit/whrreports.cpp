@@ -9,18 +9,21 @@
 namespace kova::climedit {
 
 using report::Band;
+using report::boldStyle;
 using report::Columns;
+using report::plainStyle;
 
 namespace {
 const QString kLocation = QStringLiteral("WHR Location");
 const QString kNotes = QStringLiteral("Site Description/Notes");
-constexpr qreal kRow = 5;
+constexpr qreal kRow = report::kLineHeight;
 } // namespace
 
 std::unique_ptr<TableReport> buildWHRLocationList(store::Table& whr) {
     auto built = std::make_unique<TableReport>(whr);
     report::Report& report = built->report;
-    addHeadingAndTitle(report, kWHRHeading, QStringLiteral("List of Data Source Locations"));
+    report::addHeadingAndTitle(report, kWHRHeading,
+                               QStringLiteral("List of Data Source Locations"));
     // A 40-character location name needs about 72 mm; a gap keeps it off the notes.
     const Columns columns(0, {72, 3, report.bodyWidth() - 75});
     report.columnHeader().setHeight(kRow + 2);
@@ -36,14 +39,14 @@ std::unique_ptr<TableReport> buildWHRLocationList(store::Table& whr) {
         .setPrintIf([](const report::PrintContext& c) { return c.rowNumber() > 1; });
     detail.addField(columns.rect(0, 1.5, kRow), kLocation, plainStyle().top());
     detail.addField(columns.rect(2, 1.5, kRow), kNotes, plainStyle().wrapped().top());
-    addRowCount(report, QStringLiteral("Total Number of Locations:"));
+    report::addRowCount(report, QStringLiteral("Total Number of Locations:"));
     return built;
 }
 
 std::unique_ptr<TableReport> buildWHRDetails(store::Table& whr) {
     auto built = std::make_unique<TableReport>(whr);
     report::Report& report = built->report;
-    addHeadingAndTitle(report, kWHRHeading, QStringLiteral("Selected Stations, Details"));
+    report::addHeadingAndTitle(report, kWHRHeading, QStringLiteral("Selected Stations, Details"));
     const Columns months(0, {46, 12, 12, 12, 12, 12, 12, 12, 12, 12, 12, 12, 12});
     Band& detail = report.detail();
     const auto& series = whrSeries();
@@ -61,7 +64,7 @@ std::unique_ptr<TableReport> buildWHRDetails(store::Table& whr) {
                             plainStyle().right(), report::format::fixed(s.decimals()));
         top += kRow;
     }
-    addRowCount(report, QStringLiteral("Total Number of Locations:"));
+    report::addRowCount(report, QStringLiteral("Total Number of Locations:"));
     return built;
 }
 

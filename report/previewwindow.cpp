@@ -4,6 +4,9 @@
 #include "report.h"
 #include "units.h"
 
+#include "ui/busycursor.h"
+#include "ui/messages.h"
+
 #include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -325,6 +328,16 @@ PreviewPresenter setPreviewPresenter(PreviewPresenter replacement) {
     PreviewPresenter previous = std::move(presenter());
     presenter() = std::move(replacement);
     return previous;
+}
+
+void showReport(const Report& report, QWidget* parent) {
+    int pages = 0;
+    {
+        const ui::BusyCursor busy;
+        pages = previewReport(report, parent);
+    }
+    if (pages == 0)
+        ui::Messages::information(QStringLiteral("There is nothing to print."), parent);
 }
 
 } // namespace kova::report

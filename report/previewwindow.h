@@ -110,4 +110,8 @@ int previewReport(const Report& report, QWidget* parent = nullptr,
 using PreviewPresenter = std::function<void(PreviewWindow& preview)>;
 PreviewPresenter setPreviewPresenter(PreviewPresenter presenter);
 
+// How the programs show a report: the busy cursor while its pages are laid out, then the
+// preview; "There is nothing to print." when the report prints no page.
+void showReport(const Report& report, QWidget* parent);
+
 } // namespace kova::report

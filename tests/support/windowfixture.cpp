@@ -1,4 +1,4 @@
-#include "climeditfixture.h"
+#include "windowfixture.h"
 
 #include "pdftext.h"
 #include "report/export.h"
@@ -9,11 +9,10 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace kova::climedit::test {
+namespace kova::test {
 
-ClimEditFixture::ClimEditFixture(Contents contents) : database(contents) {
+WindowFixture::WindowFixture(Contents contents) : database(contents) {
     responderScope_ = std::make_unique<ui::ResponderScope>(responder);
-    dm = std::make_unique<DataModule>();
     previousPresenter_ = ui::setModalPresenter([this](QDialog& dialog) {
         dialogsShown << QString::fromLatin1(dialog.metaObject()->className());
         if (handlers_.empty()) {
@@ -42,8 +41,7 @@ ClimEditFixture::ClimEditFixture(Contents contents) : database(contents) {
         const auto written =
             report::exportDocument(preview.document(), report::ExportFormat::Pdf, path);
         reportFiles << (written.ok ? path : QString());
-        // To look at the reports: CLIMEDIT_REPORT_DIR=/some/dir climedit_tests
-        const QString keep = qEnvironmentVariable("CLIMEDIT_REPORT_DIR");
+        const QString keep = qEnvironmentVariable("KOVA_REPORT_DIR");
         if (written.ok && !keep.isEmpty())
             QFile::copy(path,
                         QDir(keep).filePath(
@@ -53,41 +51,40 @@ ClimEditFixture::ClimEditFixture(Contents contents) : database(contents) {
     });
 }
 
-ClimEditFixture::~ClimEditFixture() {
+WindowFixture::~WindowFixture() {
     report::setPreviewPresenter(previousPreview_);
     ui::setModalPresenter(previousPresenter_);
     ui::setTextPrompt(previousPrompt_);
-    dm.reset();
 }
 
-void ClimEditFixture::onNextDialog(std::function<int(QDialog&)> handler) {
+void WindowFixture::onNextDialog(std::function<int(QDialog&)> handler) {
     handlers_.push_back(std::move(handler));
 }
 
-int ClimEditFixture::reportPages(int index) const {
-    return kova::test::pdfPageCount(reportFiles.value(index));
+int WindowFixture::reportPages(int index) const {
+    return pdfPageCount(reportFiles.value(index));
 }
 
-QString ClimEditFixture::reportText(int index) const {
-    return kova::test::pdfText(reportFiles.value(index));
+QString WindowFixture::reportText(int index) const {
+    return pdfText(reportFiles.value(index));
 }
 
-QStringList ClimEditFixture::messageTexts() const {
+QStringList WindowFixture::messageTexts() const {
     QStringList texts;
     for (const ui::Message& message : responder->asked())
         texts << message.text;
     return texts;
 }
 
-int ClimEditFixture::rowCount(const QString& tableName) {
+int WindowFixture::rowCount(const QString& tableName) {
     store::Table table(tableName);
     if (!table.open())
         return -1;
     return table.recordCount();
 }
 
-int ClimEditFixture::countWhere(const QString& tableName, const QString& field,
-                                const QString& value) {
+int WindowFixture::countWhere(const QString& tableName, const QString& field,
+                              const QString& value) {
     store::Table table(tableName);
     if (!table.open())
         return -1;
@@ -98,7 +95,7 @@ int ClimEditFixture::countWhere(const QString& tableName, const QString& field,
     return count;
 }
 
-int ClimEditFixture::markedRows(const QString& tableName) {
+int WindowFixture::markedRows(const QString& tableName) {
     store::Table table(tableName);
     if (!table.open())
         return -1;
@@ -108,4 +105,4 @@ int ClimEditFixture::markedRows(const QString& tableName) {
     return marked;
 }
 
-} // namespace kova::climedit::test
+} // namespace kova::test
