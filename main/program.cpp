@@ -1,0 +1,19 @@
+#include "program.h"
+
+#include "ui/aboutbox.h"
+#include "ui/modal.h"
+
+namespace kova::mainwin {
+
+ProgramCommands programCommands() {
+    // The crop dialogs, the reports and the charts are wired here, one line each, as they
+    // are built (crops.addNewCrop, reports.singleCropReport, results.barChart, ...).
+    return {};
+}
+
+void showAboutBox(QWidget* parent) {
+    ui::AboutBox box(kProgramTitle, kProgramVersion, parent);
+    ui::showModal(box);
+}
+
+} // namespace kova::mainwin
