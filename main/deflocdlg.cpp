@@ -68,15 +68,15 @@ DefLocDlg::DefLocDlg(const QString& alias, QWidget* parent)
     groups->addWidget(buildStress());
     groups->addWidget(buildHay());
 
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setDefault(true);
-    ok->setToolTip(QStringLiteral("Save changes and return to main"));
+    ok_ = new QPushButton(QStringLiteral("OK"));
+    ok_->setDefault(true);
+    ok_->setToolTip(QStringLiteral("Save changes and return to main"));
     auto* cancel = new QPushButton(QStringLiteral("Cancel"));
     cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &DefLocDlg::save);
+    connect(ok_, &QPushButton::clicked, this, &DefLocDlg::save);
     connect(cancel, &QPushButton::clicked, this, &DefLocDlg::reject);
     auto* bar = new QHBoxLayout;
-    bar->addWidget(ok);
+    bar->addWidget(ok_);
     bar->addWidget(cancel);
     bar->addStretch();
     bar->addWidget(ui::helpButton(kHelpButtonTopic));

@@ -8,6 +8,8 @@
 
 #include <QDialog>
 
+class QPushButton;
+
 namespace kova::ui {
 class DataComboBox;
 class DataNumericEdit;
@@ -27,6 +29,7 @@ public:
     ui::DataComboBox* soilList() const { return soil_; }
     ui::DataNumericEdit* firstCutDayEntry() const { return firstCutDay_; }
     ui::DataNumericEdit* lastCutDayEntry() const { return lastCutDay_; }
+    QPushButton* okButton() const { return ok_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -46,6 +49,7 @@ private:
     ui::DataComboBox* soil_ = nullptr;
     ui::DataNumericEdit* firstCutDay_ = nullptr;
     ui::DataNumericEdit* lastCutDay_ = nullptr;
+    QPushButton* ok_ = nullptr;
     bool checkingDay_ = false;
 };
 

@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -292,9 +293,12 @@ QWidget* Outputdlg::buildTable() {
     }
     grid_->setFixedSize(width, kGridRows * rowHeight + 2 * grid_->frameWidth());
 
-    auto* copy = new QAction(QStringLiteral("&Copy"), grid_);
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WidgetShortcut);
+    // Ctrl+C copies the selection (the grid alone would copy only its current cell).
+    grid_->installEventFilter(this);
+    auto* copy =
+        new QAction(QStringLiteral("&Copy\t") +
+                        QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText),
+                    grid_);
     connect(copy, &QAction::triggered, this, &Outputdlg::copyGrid);
     grid_->addAction(copy);
     grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -392,6 +396,18 @@ void Outputdlg::moveEvent(QMoveEvent* event) {
         ui::applyResultsPlacement(this);
     }
     QDialog::moveEvent(event);
+}
+
+bool Outputdlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid_ &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        if (event->type() == QEvent::KeyPress)
+            copyGrid();
+        event->accept();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void Outputdlg::copyGrid() {
