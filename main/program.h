@@ -53,6 +53,9 @@ struct ProgramCommands {
 // What this build of the program offers.
 ProgramCommands programCommands();
 
+// The program's name and help file, set at start before any window.
+void setUpProgram();
+
 void showAboutBox(QWidget* parent);
 
 } // namespace kova::mainwin
