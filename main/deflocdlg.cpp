@@ -28,16 +28,6 @@ constexpr int kHelpButtonTopic = 27;
 const QString kFirstCutMonth = QStringLiteral("Hay 1st Cut Mo");
 const QString kLastCutMonth = QStringLiteral("Hay Last Cut Mo");
 
-QWidget* withUnit(QWidget* entry, const QString& unit) {
-    auto* box = new QWidget;
-    auto* layout = new QHBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(entry);
-    layout->addWidget(new QLabel(unit));
-    layout->addStretch();
-    return box;
-}
-
 QStringList soilTypes() {
     const auto& names = calc::soilNames();
     return QStringList(names.begin(), names.end());
@@ -59,7 +49,7 @@ DefLocDlg::DefLocDlg(const QString& alias, QWidget* parent)
     soil_ = new ui::DataComboBox(&source_, QStringLiteral("Surface Soil Type"), soilTypes(), true);
     auto* top = new QFormLayout;
     top->addRow(QStringLiteral("Net Depth of Each Irrigation"),
-                withUnit(netDepth_, QStringLiteral("inches")));
+                ui::withUnit(netDepth_, QStringLiteral("inches")));
     top->addRow(QStringLiteral("Type of irrigation system"), irrigation_);
     top->addRow(QStringLiteral("Surface Soil Type"), soil_);
 

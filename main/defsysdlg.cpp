@@ -22,17 +22,6 @@ constexpr int kSystemDefaultsHelp = 19026;
 constexpr int kHelpButtonTopic = 26;
 const QString kCaption = QStringLiteral("System Default Values");
 
-// An entry followed by "%".
-QWidget* percent(QWidget* entry) {
-    auto* box = new QWidget;
-    auto* layout = new QHBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(entry);
-    layout->addWidget(new QLabel(QStringLiteral("%")));
-    layout->addStretch();
-    return box;
-}
-
 } // namespace
 
 DefSysDlg::DefSysDlg(const QString& alias, QWidget* parent)
@@ -117,8 +106,10 @@ QWidget* DefSysDlg::buildValues() {
     password_ = new ui::DataTextEdit(&source_, QStringLiteral("Password"));
     passwordCaption_ = new QLabel(QStringLiteral("Password (Change?)"));
     auto* entries = new QFormLayout;
-    entries->addRow(QStringLiteral("Spring Carryover Percentage"), percent(spring_));
-    entries->addRow(QStringLiteral("Fall Carryover Percentage"), percent(fall_));
+    entries->addRow(QStringLiteral("Spring Carryover Percentage"),
+                    ui::withUnit(spring_, QStringLiteral("%")));
+    entries->addRow(QStringLiteral("Fall Carryover Percentage"),
+                    ui::withUnit(fall_, QStringLiteral("%")));
     entries->addRow(passwordCaption_, password_);
     layout->addLayout(entries);
     return values;

@@ -1,12 +1,23 @@
 #include "jobdetails.h"
 
+#include "store/table.h"
 #include "ui/datacontrols.h"
 #include "ui/labels.h"
+#include "ui/messages.h"
 
 #include <QFormLayout>
 #include <QLabel>
 
 namespace kova::mainwin {
+
+bool openSavedJobs(store::Table& jobs, QWidget* parent) {
+    jobs.setIndexName(QStringLiteral("JobNameIndex"));
+    if (jobs.open())
+        return true;
+    ui::Messages::error(QStringLiteral("The saved jobs cannot be listed."), jobs.errorString(),
+                        parent);
+    return false;
+}
 
 QWidget* jobDetails(ui::DataSource& jobs, const char* nameCaption) {
     auto* details = new QWidget;

@@ -1,14 +1,21 @@
 #pragma once
-// The name, date, location and planner of the saved job a list stands on, beside the list of
-// the job list and of "Remove Jobs".
+// The saved jobs as the job list and "Remove Jobs" show them: in name order, with the name,
+// date, location and planner of the one selected beside the list.
 
 class QWidget;
+
+namespace kova::store {
+class Table;
+}
 
 namespace kova::ui {
 class DataSource;
 }
 
 namespace kova::mainwin {
+
+// Opens `jobs` (KovaJob) in name order; false, with a message, when it cannot be read.
+bool openSavedJobs(store::Table& jobs, QWidget* parent);
 
 QWidget* jobDetails(ui::DataSource& jobs, const char* nameCaption);
 

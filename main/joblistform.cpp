@@ -4,7 +4,6 @@
 
 #include "ui/datagrid.h"
 #include "ui/helpviewer.h"
-#include "ui/messages.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -24,10 +23,7 @@ const QString kJobName = QStringLiteral("Job Name");
 JobListForm::JobListForm(const QString& alias, QWidget* parent)
     : QDialog(parent), jobs_(QStringLiteral("KovaJob"), alias) {
     setWindowTitle(QStringLiteral("Select Existing Job to View or Edit"));
-    jobs_.setIndexName(QStringLiteral("JobNameIndex"));
-    if (!jobs_.open())
-        ui::Messages::error(QStringLiteral("The saved jobs cannot be listed."), jobs_.errorString(),
-                            parent);
+    openSavedJobs(jobs_, parent);
     source_.setAutoEdit(false);
     grid_ = new ui::DataGrid(&source_, {{kJobName, kJobName, ui::GridColumn::kFieldWidth, true}});
     grid_->horizontalHeader()->hide();

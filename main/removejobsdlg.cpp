@@ -5,7 +5,6 @@
 #include "main/job/jobsession.h"
 #include "ui/datagrid.h"
 #include "ui/helpviewer.h"
-#include "ui/messages.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,10 +37,7 @@ QPushButton* button(const QString& caption, const QString& hint) {
 RemoveJobsDlg::RemoveJobsDlg(job::JobSession& session, QWidget* parent)
     : QDialog(parent), session_(session), jobs_(QStringLiteral("KovaJob"), session.alias()) {
     setWindowTitle(QStringLiteral("Remove Jobs"));
-    jobs_.setIndexName(QStringLiteral("JobNameIndex"));
-    if (!jobs_.open())
-        ui::Messages::error(QStringLiteral("The saved jobs cannot be listed."), jobs_.errorString(),
-                            parent);
+    openSavedJobs(jobs_, parent);
     source_.setAutoEdit(false);
 
     auto* back = button(QStringLiteral("&Return"), QStringLiteral("Return to main"));

@@ -1,5 +1,6 @@
 #include "labels.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 
 namespace kova::ui {
@@ -16,6 +17,16 @@ QLabel* coloured(QLabel* label, Qt::GlobalColor colour) {
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
     return label;
+}
+
+QWidget* withUnit(QWidget* value, const QString& unit) {
+    auto* box = new QWidget;
+    auto* layout = new QHBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(value);
+    layout->addWidget(new QLabel(unit));
+    layout->addStretch();
+    return box;
 }
 
 } // namespace kova::ui

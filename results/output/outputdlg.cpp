@@ -49,17 +49,6 @@ QLabel* valueLabel(const QString& name, const QString& text) {
     return label;
 }
 
-// A value followed by its unit ("inches", "days").
-QWidget* withUnit(QWidget* value, const QString& unit) {
-    auto* box = new QWidget;
-    auto* layout = new QHBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(value);
-    layout->addWidget(new QLabel(unit));
-    layout->addStretch();
-    return box;
-}
-
 // Caption and value pairs in rows of up to three.
 class HeaderGrid {
 public:
@@ -239,10 +228,10 @@ QWidget* Outputdlg::buildHeader() {
                                  bound(QStringLiteral("Stress Factor")));
     const auto developed =
         grid.add(8, 1, QStringLiteral("Wetting  (Development):"),
-                 withUnit(bound(QStringLiteral("Dys Wet Developed")), QStringLiteral("days")));
+                 ui::withUnit(bound(QStringLiteral("Dys Wet Developed")), QStringLiteral("days")));
     const auto mature =
         grid.add(8, 2, QStringLiteral("(Mature):"),
-                 withUnit(bound(QStringLiteral("Dys Wet Mature")), QStringLiteral("days")));
+                 ui::withUnit(bound(QStringLiteral("Dys Wet Mature")), QStringLiteral("days")));
     for (int c = 1; c < 6; c += 2)
         top->setColumnStretch(c, 1);
     layout->addLayout(top);
@@ -250,7 +239,7 @@ QWidget* Outputdlg::buildHeader() {
     // The two long captions each take a line of their own.
     auto* netIrr = new QHBoxLayout;
     netIrr->addWidget(new QLabel(QStringLiteral("Net irrigation application: ")));
-    netIrr->addWidget(withUnit(bound(QStringLiteral("Net Irr")), QStringLiteral("inches")), 1);
+    netIrr->addWidget(ui::withUnit(bound(QStringLiteral("Net Irr")), QStringLiteral("inches")), 1);
     layout->addLayout(netIrr);
     auto* carry = new QHBoxLayout;
     carry->addWidget(new QLabel(QStringLiteral("Estimated carryover moisture used at season: ")));
@@ -258,7 +247,7 @@ QWidget* Outputdlg::buildHeader() {
     carry->addWidget(bound(QStringLiteral("Carry Beg")));
     carry->addSpacing(12);
     carry->addWidget(new QLabel(QStringLiteral("End:")));
-    carry->addWidget(withUnit(bound(QStringLiteral("Carry End")), QStringLiteral("inches")), 1);
+    carry->addWidget(ui::withUnit(bound(QStringLiteral("Carry End")), QStringLiteral("inches")), 1);
     layout->addLayout(carry);
 
     setShown({cuttings, firstCut, lastCut}, s.items.cuttings);

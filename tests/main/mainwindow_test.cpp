@@ -3,13 +3,13 @@
 // and the save prompt on each of its occasions.
 
 #include "mainfixture.h"
+#include "stationrows.h"
 
 #include "main/removejobsdlg.h"
 #include "main/waitdlg.h"
 #include "results/output/outputdlg.h"
 #include "store/alias.h"
 #include "store/database.h"
-#include "store/fieldnames.h"
 #include "store/table.h"
 #include "ui/numericfield.h"
 
@@ -32,29 +32,13 @@ bool panelShown(MainForm& form) {
 }
 
 void addStation(const QString& name, const QString& county) {
-    store::Table climate(QStringLiteral("Climate"));
-    ASSERT_TRUE(climate.open());
-    ASSERT_TRUE(climate.append());
-    climate.setValue(QStringLiteral("Station Name"), name);
-    climate.setValue(QStringLiteral("County"), county);
-    climate.setValue(QStringLiteral("Station No"), QStringLiteral("99999"));
-    for (const char* f : {"Latitude", "Longitude", "Elevation"})
-        climate.setValue(QLatin1String(f), 4000);
-    for (const char* f : {"Spr mo/dy 28", "Spr mo/dy 32", "Fall mo/dy 28", "Fall mo/dy 32"})
-        climate.setValue(QLatin1String(f), QStringLiteral("05/01"));
-    for (int m = 1; m <= 12; ++m) {
-        climate.setValue(store::monthField(QStringLiteral("T"), m), 50);
-        climate.setValue(store::monthField(QStringLiteral("P"), m), 1);
-    }
-    climate.setValue(QStringLiteral("Marked"), false);
-    ASSERT_TRUE(climate.post()) << climate.errorString().toStdString();
+    QString error;
+    ASSERT_TRUE(kova::test::addStation({name, county, false, {}}, &error)) << error.toStdString();
 }
 
 void addCounty(const QString& county) {
-    store::Table counties(QStringLiteral("County"));
-    ASSERT_TRUE(counties.open() && counties.append());
-    counties.setValue(QStringLiteral("County"), county);
-    ASSERT_TRUE(counties.post());
+    QString error;
+    ASSERT_TRUE(kova::test::addCounty(county, &error)) << error.toStdString();
 }
 
 using MainWindow = MainWindowFixture;
