@@ -241,21 +241,24 @@ TEST_F(MainWindow, TheSavePromptComesOnceOnEachOfItsFiveOccasions) {
     struct Occasion {
         const char* name;
         std::function<void()> run;
+        bool jobAfter; // the panel shows a job afterwards
     };
     const Occasion occasions[] = {
-        {"New Job", [&] { click(form->newJobButton()); }},
+        {"New Job", [&] { click(form->newJobButton()); }, true},
         {"Get Prev Job",
          [&] {
-             onJobList({}); // then the list is cancelled
+             onJobList({}); // then the list is cancelled: no job is open
              click(form->prevJobButton());
-         }},
-        {"Cancel", [&] { click(form->cancelButton()); }},
+         },
+         false},
+        {"Cancel", [&] { click(form->cancelButton()); }, false},
         {"File, Exit",
          [&] {
              form->menuItem("E&xit")->trigger();
              settle();
-         }},
-        {"Exit", [&] { click(form->exitButton()); }},
+         },
+         false},
+        {"Exit", [&] { click(form->exitButton()); }, false},
     };
     for (const Occasion& occasion : occasions) {
         open();
@@ -267,6 +270,8 @@ TEST_F(MainWindow, TheSavePromptComesOnceOnEachOfItsFiveOccasions) {
         occasion.run();
         EXPECT_EQ(shown("kova::mainwin::SaveForm"), 1) << occasion.name;
         EXPECT_EQ(countWhere("KovaJob", "Planner", "Changed planner"), 0) << occasion.name;
+        EXPECT_EQ(form->isVisible() && panelShown(*form), occasion.jobAfter) << occasion.name;
+        EXPECT_EQ(rowCount("KovaWkCrop"), 0) << occasion.name << ": no crops of a dropped job";
         form.reset();
     }
 
