@@ -402,9 +402,11 @@ TableDef kovaWkCrop() {
 }
 
 TableDef systemDefaults() {
+    // The system defaults dialog's ranges: percentages 0-99, the five peak ET procedures.
     return table("SystemDefaults",
-                 {str("ET Method", 5), flt("Spring Carryover %"), flt("Fall Carryover %"),
-                  boolean("Elevation Correction"), str("Password", 25), small("Peak ET Method")},
+                 {str("ET Method", 5), ranged(flt("Spring Carryover %"), 0, 99),
+                  ranged(flt("Fall Carryover %"), 0, 99), boolean("Elevation Correction"),
+                  str("Password", 25), ranged(small("Peak ET Method"), 0, 4)},
                  {});
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The small pictures of the shared controls: the edit-mode lights of the managed editors
-// ("StartLight" green, "StopLight" red), the navigator's buttons and the programs' logo.
+// ("StartLight" green, "StopLight" red), the help buttons' "Help", the navigator's buttons and
+// the programs' logo.
 
 #include <QIcon>
 #include <QPixmap>
@@ -8,7 +9,8 @@
 
 namespace kova::ui {
 
-// A glyph by its resource name ("StartLight", "StopLight"); a null icon for unknown names.
+// A glyph by its resource name ("StartLight", "StopLight", "Help"); a null icon for unknown
+// names.
 QIcon glyph(const QString& name);
 
 enum class NavigatorGlyph { First, Prior, Next, Last, Insert, Delete, Edit, Post, Cancel };

@@ -1,5 +1,6 @@
 #include "helpviewer.h"
 
+#include "glyphs.h"
 #include "messages.h"
 #include "placement.h"
 
@@ -315,6 +316,16 @@ void Help::installF1(QWidget* window) {
         else
             showContents();
     });
+}
+
+QPushButton* helpButton(int context) {
+    auto* button = new QPushButton(glyph(QStringLiteral("Help")), {});
+    button->setToolTip(QStringLiteral("Help"));
+    button->setAutoDefault(false);
+    Help::setContext(button, context);
+    QObject::connect(button, &QPushButton::clicked, button,
+                     [context] { Help::showContext(context); });
+    return button;
 }
 
 } // namespace kova::ui

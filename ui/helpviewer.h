@@ -18,6 +18,7 @@
 
 class QAction;
 class QLineEdit;
+class QPushButton;
 class QListWidget;
 class QTabWidget;
 class QTextBrowser;
@@ -93,5 +94,8 @@ public:
     // F1 in the window opens help at the context of the control that has the focus.
     static void installF1(QWidget* window);
 };
+
+// The help button of a dialog: the help glyph with the hint "Help"; it opens `context`.
+QPushButton* helpButton(int context);
 
 } // namespace kova::ui

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QMessageBox>
+#include <algorithm>
 
 namespace kova::ui {
 
@@ -31,8 +32,16 @@ QMessageBox::Icon iconOf(MessageKind kind) {
     return QMessageBox::Information;
 }
 
+int widestLine(const QFontMetrics& metrics, const QString& text) {
+    int widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
+
 // A short question ("Delete?") makes a narrow box: its title bar would cut the row's name and
-// the name under the text would break. The box is made as wide as they need, within reason.
+// the name under the text would break; and a box laid out narrower than its text cuts the
+// text. The box is made as wide as they need, within reason (longer texts wrap).
 void widenForTitleAndName(QMessageBox& box) {
     auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
     if (!text)
@@ -40,9 +49,9 @@ void widenForTitleAndName(QMessageBox& box) {
     constexpr int kTitleBarExtras = 140; // icon and buttons of a title bar
     constexpr int kWidest = 520;
     const QFontMetrics metrics(box.font());
-    const int wanted =
-        std::max(metrics.horizontalAdvance(box.windowTitle()) * 11 / 10 + kTitleBarExtras - 60,
-                 metrics.horizontalAdvance(box.informativeText()) + 8);
+    const int wanted = std::max(
+        {metrics.horizontalAdvance(box.windowTitle()) * 11 / 10 + kTitleBarExtras - 60,
+         widestLine(metrics, box.informativeText()) + 8, widestLine(metrics, box.text()) + 8});
     text->setMinimumWidth(std::min(wanted, kWidest));
 }
 

@@ -57,7 +57,13 @@ void applyKeepOnScreen(QWidget* window) {
 }
 
 void applyResultsPlacement(QWidget* window) {
-    window->setGeometry(placeResultsWindow(window->geometry(), screenOf(window)));
+    // The rule places the whole window, title bar and frame included, once the window
+    // manager has framed it (before, the frame is not known and counts as none).
+    const QRect frame = window->frameGeometry();
+    const QRect client = window->geometry();
+    const QMargins decoration(client.left() - frame.left(), client.top() - frame.top(),
+                              frame.right() - client.right(), frame.bottom() - client.bottom());
+    window->setGeometry(placeResultsWindow(frame, screenOf(window)).marginsRemoved(decoration));
 }
 
 } // namespace kova::ui

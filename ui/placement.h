@@ -19,6 +19,7 @@ QRect keepOnScreen(const QRect& window, const QRect& screen);
 QRect placeResultsWindow(const QRect& window, const QRect& screen);
 
 void applyKeepOnScreen(QWidget* window);
+// The results rule for the window with its frame (as far as the window system knows it).
 void applyResultsPlacement(QWidget* window);
 
 } // namespace kova::ui

@@ -79,11 +79,14 @@ JobSession::~JobSession() = default;
 
 bool JobSession::start(const QString& alias) {
     alias_ = alias;
-    db_ = openJobDatabase(alias, messages_);
-    if (!db_)
-        return false;
+    // The crop grid binds to the working crops whether or not the database opens.
     wkCrop_ = std::make_unique<Table>(QStringLiteral("KovaWkCrop"), alias);
     wkCrop_->setIndexName(kCropNameIndex);
+    db_ = openJobDatabase(alias, messages_);
+    if (!db_) {
+        noJob();
+        return false;
+    }
     // A table of this program's own: empty unless this process already worked on a job.
     if (!wkCrop_->open() || !dropWorkingRows())
         return fail(QStringLiteral("The working crops cannot be opened"), wkCrop_->errorString());
@@ -101,6 +104,9 @@ const MainControls& JobSession::controls() const {
     shown_ = controls_;
     // No job is ever stored under an empty name: Save Job waits for an accepted name.
     shown_.saveJob = saveEnabled_ && !calc_.kova.JobName.isEmpty();
+    // Without a database there is no job to start or open.
+    if (!db_)
+        shown_.newJob = shown_.prevJob = false;
     return shown_;
 }
 
@@ -225,7 +231,9 @@ void JobSession::showLoadedJob() {
     c.jobPanel = c.cancel = c.headerFields = c.siteFields = true;
     c.climateGroup = false; // a loaded job keeps its station
     c.getNewClimate = true;
-    c.displayCrop = c.addCrop = c.editCrop = c.deleteCrop = c.cropGrid = true;
+    c.addCrop = true;
+    // A job stored without crops has none to display, edit or delete.
+    c.displayCrop = c.editCrop = c.deleteCrop = c.cropGrid = hasCrops();
     saveEnabled_ = false;
     calc_.kova.JobState = kNothingToSave;
     wkCrop_->first();
@@ -251,8 +259,8 @@ SaveResult JobSession::saveJob() {
 
 void JobSession::afterSave() {
     MainControls& c = controls_;
-    c.getNewClimate = c.prevJob = c.newJob = true;
-    c.displayCrop = c.addCrop = c.deleteCrop = c.cropGrid = true;
+    c.getNewClimate = c.prevJob = c.newJob = c.addCrop = true;
+    c.displayCrop = c.deleteCrop = c.cropGrid = hasCrops();
     c.uniqueNote = false;
     saveEnabled_ = false;
 }
@@ -269,6 +277,7 @@ bool JobSession::cancelJob() {
 }
 
 bool JobSession::exitProgram() {
+    focus_ = Focus::Unchanged;
     if (!askToSave())
         return false;
     dropWorkingRows();
@@ -276,6 +285,7 @@ bool JobSession::exitProgram() {
 }
 
 bool JobSession::removeJob(const QString& jobName) {
+    focus_ = Focus::Unchanged;
     if (!dialogs_.confirm(Question::DeleteJob, text::deleteJob(jobName)))
         return false;
     if (job::removeJob(alias_, jobName, messages_) != RemoveResult::Removed)
@@ -346,6 +356,8 @@ bool JobSession::checkHeaderTexts() {
         if (!nameAccepted(fields_.name))
             return false;
         k.JobName = fields_.name;
+        // Accepted: leaving the field again is no renaming ("Save job as: ...?").
+        nameModified_ = false;
     }
     const std::pair<bool, const QString&> checks[] = {
         {k.JobName.isEmpty(), text::kEnterJobName},
@@ -450,6 +462,7 @@ bool JobSession::chooseMethod() {
 // --- crops -------------------------------------------------------------------------------
 
 void JobSession::beginAddCrop() {
+    focus_ = Focus::Unchanged;
     beforeAddCrop_ = {calc_.kova.JobState, saveEnabled_};
     saveEnabled_ = true;
     markChanged(calc_.kova);
@@ -540,6 +553,7 @@ CropCloseResult JobSession::closeCropParameters() {
 }
 
 bool JobSession::displayCrop() {
+    focus_ = Focus::Unchanged;
     Table& wk = *wkCrop_;
     if (!hasCrops())
         return false;
@@ -557,6 +571,7 @@ bool JobSession::compute() {
 }
 
 bool JobSession::deleteCrop() {
+    focus_ = Focus::Unchanged;
     Table& wk = *wkCrop_;
     if (!hasCrops())
         return false;
@@ -598,6 +613,7 @@ std::optional<double>& JobSession::siteValue(SiteField field) {
 }
 
 void JobSession::fieldTyped(HeaderField field, const QString& text) {
+    focus_ = Focus::Unchanged;
     static const HeaderText stored[] = {HeaderText::JobName, HeaderText::JobDate,
                                         HeaderText::Location, HeaderText::Planner};
     // What is typed is what will be stored (and what a name is checked as).
@@ -672,6 +688,7 @@ bool JobSession::leaveName() {
 }
 
 void JobSession::siteTyped(SiteField field, std::optional<double> value) {
+    focus_ = Focus::Unchanged;
     siteValue(field) = value;
     markChanged(calc_.kova);
     if (field != SiteField::Elevation)
@@ -679,6 +696,7 @@ void JobSession::siteTyped(SiteField field, std::optional<double> value) {
 }
 
 void JobSession::siteLeft(SiteField field) {
+    focus_ = Focus::Unchanged;
     const std::optional<double> value = siteValue(field);
     TKova& k = calc_.kova;
     double& member = field == SiteField::Elevation ? k.Elevation

@@ -82,10 +82,11 @@ public:
     // (with one message) when the database cannot be used.
     bool start(const QString& alias = store::kDefaultAlias);
     QString alias() const { return alias_; }
+    bool hasDatabase() const { return db_ != nullptr; }
 
     // The calculation record (`kova`) and curve workspace (`curve`) the results window and
     // the reports read, and the crops of the job (the crop grid; its current row is the crop
-    // selected).
+    // selected). The working crops exist from start() on, also when the database failed.
     calc::Calculation& calculation() { return calc_; }
     const calc::TKova& kova() const { return calc_.kova; }
     store::Table& workingCrops() { return *wkCrop_; }
@@ -93,6 +94,7 @@ public:
 
     const JobFields& fields() const { return fields_; }
     const MainControls& controls() const;
+    // Where the last command or field event leaves the focus (Unchanged: where it is).
     Focus focus() const { return focus_; }
     int jobState() const { return calc_.kova.JobState; }
     // The methods the last method choice offered (one when it was decided without asking).

@@ -1,6 +1,7 @@
 // The climate station form on a private copy of the delivered database.
 
 #include "climeditfixture.h"
+#include "stationrows.h"
 
 #include "climedit/climdbform.h"
 #include "climedit/countyfilterdialog.h"
@@ -22,33 +23,14 @@ const QString kCaption = QStringLiteral("Climate Station (Temperature and Precip
 const QString kName = QStringLiteral("Station Name");
 const QString kCounty = QStringLiteral("County");
 
-// A complete station row for `Climate`.
 void addStation(const QString& name, const QString& county, bool marked = false) {
-    store::Table climate(QStringLiteral("Climate"));
-    ASSERT_TRUE(climate.open());
-    ASSERT_TRUE(climate.append());
-    climate.setValue(kName, name);
-    climate.setValue(kCounty, county);
-    climate.setValue(QStringLiteral("Station No"), QStringLiteral("99999"));
-    for (const char* f : {"Latitude", "Longitude", "Elevation"})
-        climate.setValue(QLatin1String(f), 4000);
-    for (const char* f : {"Spr mo/dy 28", "Spr mo/dy 32", "Fall mo/dy 28", "Fall mo/dy 32"})
-        climate.setValue(QLatin1String(f), QStringLiteral("05/01"));
-    for (const char* m :
-         {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"}) {
-        climate.setValue(QStringLiteral("T ") + QLatin1String(m), 50);
-        climate.setValue(QStringLiteral("P ") + QLatin1String(m), 1);
-    }
-    climate.setValue(QStringLiteral("Marked"), marked);
-    ASSERT_TRUE(climate.post()) << climate.errorString().toStdString();
+    QString error;
+    ASSERT_TRUE(kova::test::addStation({name, county, marked, {}}, &error)) << error.toStdString();
 }
 
 void addCounty(const QString& county) {
-    store::Table counties(QStringLiteral("County"));
-    ASSERT_TRUE(counties.open());
-    ASSERT_TRUE(counties.append());
-    counties.setValue(kCounty, county);
-    ASSERT_TRUE(counties.post());
+    QString error;
+    ASSERT_TRUE(kova::test::addCounty(county, &error)) << error.toStdString();
 }
 
 struct StationForm : ClimEditFixture {

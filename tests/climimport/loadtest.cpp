@@ -3,12 +3,12 @@
 // tables as they were when anything fails.
 
 #include "countyfixture.h"
+#include "stationrows.h"
 #include "tempdatabase.h"
 
 #include "climedit/import/climateloader.h"
 #include "climedit/import/climatescan.h"
 #include "climedit/import/stationrecord.h"
-#include "store/fieldnames.h"
 #include "store/table.h"
 
 #include <QFile>
@@ -65,29 +65,9 @@ QStringList weatherSites() {
 }
 
 void addStation(const QString& name, const QString& county, const QString& weatherSite = {}) {
-    Table county_(QStringLiteral("County"));
-    ASSERT_TRUE(county_.open());
-    if (!county_.findKey({county})) {
-        ASSERT_TRUE(county_.append());
-        county_.setValue(QStringLiteral("County"), county);
-        ASSERT_TRUE(county_.post()) << county_.errorString().toStdString();
-    }
-    Table climate(QStringLiteral("Climate"));
-    ASSERT_TRUE(climate.open());
-    ASSERT_TRUE(climate.append());
-    climate.setValue(QStringLiteral("Station Name"), name);
-    climate.setValue(QStringLiteral("County"), county);
-    climate.setValue(QStringLiteral("WHR Location"), weatherSite);
-    climate.setValue(QStringLiteral("Marked"), true);
-    for (const char* field : {"Latitude", "Longitude", "Elevation"})
-        climate.setValue(QLatin1String(field), 100.0);
-    for (const char* field : kFrostDateFields)
-        climate.setValue(QLatin1String(field), QStringLiteral("00/00"));
-    for (const QString& field : kova::store::monthSeries(QStringLiteral("T")))
-        climate.setValue(field, 50.0);
-    for (const QString& field : kova::store::monthSeries(QStringLiteral("P")))
-        climate.setValue(field, 1.0);
-    ASSERT_TRUE(climate.post()) << climate.errorString().toStdString();
+    QString error;
+    ASSERT_TRUE(kova::test::addStation({name, county, true, weatherSite}, &error))
+        << error.toStdString();
 }
 
 class LoadTest : public ::testing::Test {

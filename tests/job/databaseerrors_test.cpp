@@ -55,6 +55,11 @@ TEST(DatabaseErrors, AMissingFileOrAnotherDatabaseIsOneMessage) {
                                           "/gone.sqlite' cannot be opened: the file does not "
                                           "exist.");
     EXPECT_FALSE(QFileInfo::exists(db.dir() + "/gone.sqlite"));
+    // The window stays usable: nothing to start or open, an empty crop grid, Exit works.
+    EXPECT_FALSE(missing.hasDatabase());
+    EXPECT_FALSE(missing.controls().newJob || missing.controls().prevJob);
+    EXPECT_FALSE(missing.workingCrops().isOpen());
+    EXPECT_FALSE(missing.hasCrops());
     EXPECT_TRUE(missing.exitProgram());
 
     TempDatabase other(TempDatabase::Contents::EmptySchema);

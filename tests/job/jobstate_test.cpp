@@ -202,6 +202,30 @@ TEST_F(JobState, DeletingTheLastCropKeepsTheCropCount) {
     EXPECT_EQ(session.workingCrops().asInt("Crop No"), 3);
 }
 
+TEST_F(JobState, AnAcceptedNameIsNotAskedAboutAgainAndACroplessJobHasNoCropCommands) {
+    startJob("No crops yet");
+    dialogs.asked.clear();
+    session.fieldLeft(HeaderField::Name);
+    EXPECT_TRUE(dialogs.asked.empty()) << "the name Get New Climate accepted is no renaming";
+    ASSERT_EQ(session.saveJob(), SaveResult::Saved) << messageText();
+    MainControls c = session.controls();
+    EXPECT_TRUE(c.addCrop && c.newJob && c.prevJob);
+    EXPECT_FALSE(c.displayCrop || c.deleteCrop || c.cropGrid) << "no crop to display after a save";
+
+    dialogs.job = "No crops yet";
+    ASSERT_TRUE(session.getPrevJob()) << messageText();
+    c = session.controls();
+    EXPECT_TRUE(c.addCrop);
+    EXPECT_FALSE(c.displayCrop || c.editCrop || c.deleteCrop || c.cropGrid)
+        << "no crop to display after a load";
+
+    // The focus a command asked for is not asked for again by the field events after it.
+    EXPECT_EQ(session.focus(), Focus::CropGrid);
+    session.siteTyped(SiteField::Ratio50, 0.9);
+    session.siteLeft(SiteField::Ratio50);
+    EXPECT_EQ(session.focus(), Focus::Unchanged);
+}
+
 TEST(JobRecord, TheStationCopyGivesTheRatiosOfItsAnnualPrecipitation) {
     const struct {
         double annual, ratio50, ratio80;

@@ -1,0 +1,27 @@
+#include "program.h"
+
+#include "ui/aboutbox.h"
+#include "ui/helpviewer.h"
+#include "ui/modal.h"
+
+#include <QApplication>
+
+namespace kova::mainwin {
+
+ProgramCommands programCommands() {
+    // The crop dialogs, the reports and the charts are wired here, one line each, as they
+    // are built (crops.addNewCrop, reports.singleCropReport, results.barChart, ...).
+    return {};
+}
+
+void setUpProgram() {
+    QApplication::setApplicationName(kProgramTitle);
+    ui::Help::setHelpFile(kStartHelpFile);
+}
+
+void showAboutBox(QWidget* parent) {
+    ui::AboutBox box(kProgramTitle, kProgramVersion, parent);
+    ui::showModal(box);
+}
+
+} // namespace kova::mainwin
