@@ -3,6 +3,7 @@
 #include "calendar.h"
 #include "cropcolumns.h"
 #include "curves.h"
+#include "dailyet.h"
 #include "etmethods.h"
 #include "numeric.h"
 #include "precipitation.h"
@@ -322,6 +323,9 @@ std::vector<ReplacedInput> computeCrop(const ComputeInputs& in, const ReferenceT
              QStringLiteral("the table is empty"),
              QStringLiteral("the ratios %1 and %2").arg(ratios.EPFactor50).arg(ratios.EPFactor80)});
     clearResults(k);
+    // Set here as well as by the builders: a crop without a curve still has a season to draw.
+    curve.StartDay = dayOfYear(k.PlantMo, k.PlantDay);
+    curve.EndDay = dayOfYear(k.HarvestMo, k.HarvestDay);
     curve.Days.clear();
     curve.DailyKc.fill(0.0);
 
@@ -344,6 +348,7 @@ std::vector<ReplacedInput> computeCrop(const ComputeInputs& in, const ReferenceT
     k.NI50Total = sum(k.NI50);
     k.NI80Total = sum(k.NI80);
     guardResults(k, messages);
+    fillDailyET(k, curve);
     if (!replaced.empty())
         messages.show(MessageKind::Warning, replaced.warning(in.crop.CropName));
     return replaced.items();
