@@ -1,0 +1,121 @@
+#include "resultscommands.h"
+
+#include "chartreports.h"
+#include "cropreportdlg.h"
+#include "cropreports.h"
+#include "jobreports.h"
+
+#include "results/charts/barchart.h"
+#include "results/charts/chartwindow.h"
+#include "results/charts/curvesform.h"
+
+#include "main/job/jobfeedback.h"
+#include "main/job/jobsession.h"
+
+#include "ui/busycursor.h"
+#include "ui/messages.h"
+#include "ui/modal.h"
+
+#include "store/table.h"
+
+#include <functional>
+
+namespace kova::results {
+
+namespace {
+
+using ReportBuilder = std::function<std::unique_ptr<ResultsReport>(const ResultsSource&)>;
+
+ResultsSource sourceOf(job::JobSession& session) {
+    return {session.kova(), session.calculation().curve, session.alias()};
+}
+
+void preview(QWidget* parent, const ReportBuilder& build, job::JobSession& session) {
+    std::unique_ptr<ResultsReport> built;
+    {
+        const ui::BusyCursor busy;
+        built = build(sourceOf(session));
+    }
+    previewResultsReport(*built, parent);
+}
+
+template <class Window> void showChartWindow(QWidget* parent, job::JobSession& session) {
+    std::unique_ptr<Window> window;
+    {
+        const ui::BusyCursor busy;
+        window = std::make_unique<Window>(sourceOf(session), parent);
+    }
+    ui::showModal(*window);
+}
+
+bool hasActiveJob(QWidget* parent, job::JobSession& session) {
+    if (session.hasCrops())
+        return true;
+    ui::Messages::information(job::text::kNoActiveJob, parent);
+    return false;
+}
+
+// "Print Crop Report", then the chosen crop computed as "Display Crop" computes it.
+bool chooseAndComputeCrop(QWidget* parent, job::JobSession& session) {
+    if (!hasActiveJob(parent, session))
+        return false;
+    CropReportDlg dialog(session.workingCrops(), parent);
+    ui::showModal(dialog);
+    if (dialog.reportCancelled())
+        return false;
+    const ui::BusyCursor busy;
+    return session.displayCrop();
+}
+
+} // namespace
+
+void summaryReportClick(QWidget* parent, job::JobSession& session) {
+    preview(parent, buildCropSummaryReport, session);
+}
+
+void detailsReportClick(QWidget* parent, job::JobSession& session) {
+    preview(parent, buildCropDetailsReport, session);
+}
+
+void kovaChartClick(QWidget* parent, job::JobSession& session) {
+    showChartWindow<BarChart>(parent, session);
+}
+
+void etKcCurvesClick(QWidget* parent, job::JobSession& session) {
+    showChartWindow<CurvesForm>(parent, session);
+}
+
+bool singleCropReportClick(QWidget* parent, job::JobSession& session) {
+    if (!chooseAndComputeCrop(parent, session))
+        return false;
+    preview(parent, buildCropSummaryReport, session);
+    return true;
+}
+
+bool singleCropDetailsClick(QWidget* parent, job::JobSession& session) {
+    if (!chooseAndComputeCrop(parent, session))
+        return false;
+    preview(parent, buildCropDetailsReport, session);
+    return true;
+}
+
+bool jobCropSummaryClick(QWidget* parent, job::JobSession& session) {
+    if (!hasActiveJob(parent, session))
+        return false;
+    session.workingCrops().first();
+    preview(
+        parent,
+        [&session](const ResultsSource& source) {
+            return buildJobSummaryReport(source.kova, session.workingCrops());
+        },
+        session);
+    return true;
+}
+
+void listOfJobsClick(QWidget* parent, job::JobSession& session) {
+    preview(
+        parent, [](const ResultsSource& source) { return buildJobListReport(source.alias); },
+        session);
+}
+
+} // namespace kova::results
