@@ -6,12 +6,17 @@
 #include "results/reports/chartreports.h"
 
 #include "ui/busycursor.h"
+#include "ui/helpviewer.h"
 #include "ui/placement.h"
 
 #include <QChartView>
 #include <QPushButton>
 
 namespace kova::results {
+
+namespace {
+constexpr int kBarChartHelp = 19402;
+}
 
 BarChart::BarChart(const ResultsSource& source, QWidget* parent)
     : QDialog(parent), source_(source) {
@@ -25,6 +30,8 @@ BarChart::BarChart(const ResultsSource& source, QWidget* parent)
     reportButton_ = parts.report;
     closeButton_ = parts.close;
     connect(reportButton_, &QPushButton::clicked, this, &BarChart::reportButtonClick);
+    ui::Help::setContext(this, kBarChartHelp);
+    ui::Help::installF1(this);
 }
 
 QChart* BarChart::normalYearChart() const {

@@ -7,12 +7,17 @@
 #include "results/reports/chartreports.h"
 
 #include "ui/busycursor.h"
+#include "ui/helpviewer.h"
 #include "ui/placement.h"
 
 #include <QChartView>
 #include <QPushButton>
 
 namespace kova::results {
+
+namespace {
+constexpr int kCurvesHelp = 19401;
+}
 
 CurvesForm::CurvesForm(const ResultsSource& source, QWidget* parent)
     : QDialog(parent), source_(source) {
@@ -26,6 +31,8 @@ CurvesForm::CurvesForm(const ResultsSource& source, QWidget* parent)
     reportButton_ = parts.report;
     closeButton_ = parts.close;
     connect(reportButton_, &QPushButton::clicked, this, &CurvesForm::reportButtonClick);
+    ui::Help::setContext(this, kCurvesHelp);
+    ui::Help::installF1(this);
 }
 
 QChart* CurvesForm::etChart() const {
