@@ -2,6 +2,7 @@
 
 #include "computecore.h"
 #include "cropcolumns.h"
+#include "dailyet.h"
 #include "rowreaders.h"
 
 #include "store/database.h"
@@ -257,6 +258,9 @@ bool Calculation::Compute(Table& wkCrop) {
     if (!readInputs(alias, wkCrop, &in))
         return false;
     replaced_ = computeCrop(in, *ref, kova, curve, messages_);
+    // The daily ET goes to ETKc with the crop, so the curve displays and the curve report
+    // read the same days however they are reached. (The batch path writes no daily rows.)
+    fillDailyET(kova, curve);
     return writeBack(wkCrop);
 }
 

@@ -3,7 +3,6 @@
 #include "calendar.h"
 #include "cropcolumns.h"
 #include "curves.h"
-#include "dailyet.h"
 #include "etmethods.h"
 #include "numeric.h"
 #include "precipitation.h"
@@ -348,7 +347,6 @@ std::vector<ReplacedInput> computeCrop(const ComputeInputs& in, const ReferenceT
     k.NI50Total = sum(k.NI50);
     k.NI80Total = sum(k.NI80);
     guardResults(k, messages);
-    fillDailyET(k, curve);
     if (!replaced.empty())
         messages.show(MessageKind::Warning, replaced.warning(in.crop.CropName));
     return replaced.items();
