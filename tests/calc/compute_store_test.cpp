@@ -87,6 +87,9 @@ TEST_F(StoreTest, SampleJobReopensWithEveryCropComputedAndWrittenBack) {
     EXPECT_EQ(calc.kova.ETIndex, kETRadiation);
     EXPECT_NEAR(calc.kova.AnnualPrecip, 15.94, 1e-9);
     for (wk.first(); !wk.eof(); wk.next()) {
+        // Each crop's own results, written into its own row.
+        ASSERT_FALSE(wk.value(QStringLiteral("IR Season")).isNull())
+            << wk.asString(QStringLiteral("Crop Name")).toStdString();
         double season = 0;
         for (int m = 1; m <= 12; ++m)
             season += wk.asFloat(kova::store::monthField(QStringLiteral("IR"), m));
