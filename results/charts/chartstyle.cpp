@@ -12,13 +12,19 @@ namespace kova::results {
 QChart* newResultsChart(const QString& title) {
     auto* chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
-    // The title is rich text: its lines break at <br>.
-    chart->setTitle(title.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")));
+    // The title is rich text: its lines break at <br>, and each is centred.
+    chart->setTitle(title.contains(QLatin1Char('\n'))
+                        ? QStringLiteral("<center>%1</center>")
+                              .arg(title.toHtmlEscaped().replace(QLatin1Char('\n'),
+                                                                 QStringLiteral("<br>")))
+                        : title);
     QFont font = chart->titleFont();
     font.setBold(true);
     font.setPointSizeF(11);
     chart->setTitleFont(font);
     chart->setTitleBrush(kChartBlue);
+    // White as on paper, so what is drawn in the background's colour vanishes in both.
+    chart->setBackgroundBrush(kPaperWhite);
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
     return chart;

@@ -271,7 +271,7 @@ TEST(WaterChart, StacksCarryOverPrecipitationAndRequirementPerMonthWithValueMark
     k.EP50[1] = -0.05; // a dry winter month
     const std::unique_ptr<QChart> normal(
         buildWaterChart(k, ChanceYear::Normal50, ChartVariant::Window));
-    EXPECT_EQ(normal->title(), "Kova<br>Normal Year (50%chance)");
+    EXPECT_EQ(normal->title(), "<center>Kova<br>Normal Year (50%chance)</center>");
     EXPECT_EQ(waterChartTitle(ChanceYear::Normal50, ChartVariant::Report),
               "Kova\nNormal Year (50% chance)");
     EXPECT_EQ(waterChartTitle(ChanceYear::Dry80, ChartVariant::Window),

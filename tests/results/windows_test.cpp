@@ -104,8 +104,9 @@ TEST_F(ResultsWindows, BarChartWindowShowsBothYearsAndPreviewsTheWaterReportAsPi
         auto& bars = static_cast<BarChart&>(dialog);
         EXPECT_EQ(bars.windowTitle(), "Kova Chart");
         EXPECT_EQ(bars.reportButton()->text(), "WR Report");
-        EXPECT_EQ(bars.normalYearChart()->title(), "Kova<br>Normal Year (50%chance)");
-        EXPECT_EQ(bars.dryYearChart()->title(), "Kova<br>Dry Year (80% chance)");
+        EXPECT_EQ(bars.normalYearChart()->title(),
+                  "<center>Kova<br>Normal Year (50%chance)</center>");
+        EXPECT_EQ(bars.dryYearChart()->title(), "<center>Kova<br>Dry Year (80% chance)</center>");
         EXPECT_EQ(windowFitsSmallestScreen(bars), "");
         bars.reportButton()->click();
         return int(QDialog::Accepted);
