@@ -13,11 +13,11 @@ QChart* newResultsChart(const QString& title) {
     auto* chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
     // The title is rich text: its lines break at <br>, and each is centred.
-    chart->setTitle(title.contains(QLatin1Char('\n'))
-                        ? QStringLiteral("<center>%1</center>")
-                              .arg(title.toHtmlEscaped().replace(QLatin1Char('\n'),
-                                                                 QStringLiteral("<br>")))
-                        : title);
+    chart->setTitle(
+        title.contains(QLatin1Char('\n'))
+            ? QStringLiteral("<center>%1</center>")
+                  .arg(title.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")))
+            : title);
     QFont font = chart->titleFont();
     font.setBold(true);
     font.setPointSizeF(11);

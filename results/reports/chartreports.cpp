@@ -38,41 +38,45 @@ void addTwoCharts(report::Report& r, qreal top, report::ChartFactory upper,
     r.detail().setHeight(top + 2 * height + kChartGap);
 }
 
+// Title, footer, the header of `kind` and the two charts the factories build.
+std::unique_ptr<ResultsReport> chartReport(const ResultsSource& source, const QString& subtitle,
+                                           const QString& footerSpace, const QString& dataTable,
+                                           CropHeaderKind kind, report::ChartFactory upper,
+                                           report::ChartFactory lower) {
+    auto built = newChartReport(source, subtitle, footerSpace, dataTable);
+    report::Report& r = built->report;
+    const qreal top = addCropHeader(r.detail(), source.kova, kind) + 1;
+    addTwoCharts(r, top, std::move(upper), std::move(lower));
+    return built;
+}
+
 } // namespace
 
 std::unique_ptr<ResultsReport> buildCurvesReport(const ResultsSource& source) {
-    auto built = newChartReport(source, QStringLiteral("Crop ET and Kc Curves"),
-                                QStringLiteral(" "), QStringLiteral("SystemDefaults"));
-    report::Report& r = built->report;
-    const qreal top = addCropHeader(r.detail(), source.kova, CropHeaderKind::Curves) + 1;
     const calc::TKova& k = source.kova;
     const calc::TCropCurve& curve = source.curve;
-    addTwoCharts(
-        r, top,
+    return chartReport(
+        source, QStringLiteral("Crop ET and Kc Curves"), QStringLiteral(" "),
+        QStringLiteral("SystemDefaults"), CropHeaderKind::Curves,
         [&k, &curve](const report::PrintContext&) {
             return buildETChart(curvePoints(k, curve), ChartVariant::Report);
         },
         [&k, &curve](const report::PrintContext&) {
             return buildKcChart(curvePoints(k, curve), ChartVariant::Report);
         });
-    return built;
 }
 
 std::unique_ptr<ResultsReport> buildWaterReport(const ResultsSource& source) {
-    auto built = newChartReport(source, QStringLiteral("Monthly Crop Water Requirements"),
-                                QStringLiteral("  "), QStringLiteral("Report"));
-    report::Report& r = built->report;
-    const qreal top = addCropHeader(r.detail(), source.kova, CropHeaderKind::Bars) + 1;
     const calc::TKova& k = source.kova;
-    addTwoCharts(
-        r, top,
+    return chartReport(
+        source, QStringLiteral("Monthly Crop Water Requirements"), QStringLiteral("  "),
+        QStringLiteral("Report"), CropHeaderKind::Bars,
         [&k](const report::PrintContext&) {
             return buildWaterChart(k, ChanceYear::Normal50, ChartVariant::Report);
         },
         [&k](const report::PrintContext&) {
             return buildWaterChart(k, ChanceYear::Dry80, ChartVariant::Report);
         });
-    return built;
 }
 
 } // namespace kova::results

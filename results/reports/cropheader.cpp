@@ -124,6 +124,27 @@ Read stressFactor() {
     return [](const TKova& k) { return fixed2(k.StressFactor); };
 }
 
+// From the station's position to the wetting intervals, the season's dates as `begin` and
+// `end` give them: the part the two single-crop reports share.
+void siteAndSettings(HeaderWriter& w, const Read& begin, const Read& end) {
+    station(w);
+    methodAndCurve(w);
+    netIrrigation(w, 0);
+    w.nextLine();
+    carryOver(w);
+    w.item(0, QStringLiteral("Begin Growth:"), begin, 20);
+    w.item(50, QStringLiteral("End Growth:"), end, 20);
+    w.item(kRightHalf, QStringLiteral("Irrigation Type:"), text(&TKova::IrrigationType), 60, {},
+           w.fieldSettings());
+    w.nextLine();
+    w.item(0, QStringLiteral("Surface Soil:"), text(&TKova::Soil), 45, {}, w.fieldSettings());
+    w.item(kRightHalf, QStringLiteral("Water stress factor:"), stressFactor(), 15, {},
+           w.fieldSettings());
+    w.nextLine();
+    wetting(w);
+}
+
+// The dates as stored ('Beg Dat', 'End Dat'), the county, the planner and the cuttings.
 void summaryHeader(HeaderWriter& w) {
     jobAndCrop(w);
     w.item(0, QStringLiteral("Location:"), text(&TKova::Location), 60);
@@ -134,24 +155,11 @@ void summaryHeader(HeaderWriter& w) {
     w.item(50, QStringLiteral("Weather Station:"), text(&TKova::StationName), 65);
     w.item(148, QStringLiteral("Sta No:"), text(&TKova::StationNo), 25);
     w.nextLine();
-    station(w);
-    methodAndCurve(w);
-    netIrrigation(w, 0);
-    w.nextLine();
-    carryOver(w);
-    w.item(0, QStringLiteral("Begin Growth:"), text(&TKova::BegDateText), 20);
-    w.item(50, QStringLiteral("End Growth:"), text(&TKova::EndDateText), 20);
-    w.item(kRightHalf, QStringLiteral("Irrigation Type:"), text(&TKova::IrrigationType), 60, {},
-           w.fieldSettings());
-    w.nextLine();
-    w.item(0, QStringLiteral("Surface Soil:"), text(&TKova::Soil), 45, {}, w.fieldSettings());
-    w.item(kRightHalf, QStringLiteral("Water stress factor:"), stressFactor(), 15, {},
-           w.fieldSettings());
-    w.nextLine();
-    wetting(w);
+    siteAndSettings(w, text(&TKova::BegDateText), text(&TKova::EndDateText));
     cuttingItems(w);
 }
 
+// The dates as month and day numbers; no county, planner or cuttings.
 void detailsHeader(HeaderWriter& w) {
     jobAndCrop(w);
     w.item(0, QStringLiteral("Location:"), text(&TKova::Location), 80);
@@ -160,21 +168,8 @@ void detailsHeader(HeaderWriter& w) {
     w.item(0, QStringLiteral("Weather Station:"), text(&TKova::StationName), 70);
     w.item(kRightHalf, QStringLiteral("Sta No:"), text(&TKova::StationNo), 25);
     w.nextLine();
-    station(w);
-    methodAndCurve(w);
-    netIrrigation(w, 0);
-    w.nextLine();
-    carryOver(w);
-    w.item(0, QStringLiteral("Begin Growth:"), monthDay(&TKova::PlantMo, &TKova::PlantDay), 20);
-    w.item(50, QStringLiteral("End Growth:"), monthDay(&TKova::HarvestMo, &TKova::HarvestDay), 20);
-    w.item(kRightHalf, QStringLiteral("Irrigation Type:"), text(&TKova::IrrigationType), 60, {},
-           w.fieldSettings());
-    w.nextLine();
-    w.item(0, QStringLiteral("Surface Soil:"), text(&TKova::Soil), 45, {}, w.fieldSettings());
-    w.item(kRightHalf, QStringLiteral("Water stress factor:"), stressFactor(), 15, {},
-           w.fieldSettings());
-    w.nextLine();
-    wetting(w);
+    siteAndSettings(w, monthDay(&TKova::PlantMo, &TKova::PlantDay),
+                    monthDay(&TKova::HarvestMo, &TKova::HarvestDay));
 }
 
 // The curve report prints the caption "Irrigation Type:" for every crop, only its value

@@ -24,8 +24,6 @@ namespace kova::results {
 
 namespace {
 
-using ReportBuilder = std::function<std::unique_ptr<ResultsReport>(const ResultsSource&)>;
-
 ResultsSource sourceOf(job::JobSession& session) {
     return {session.kova(), session.calculation().curve, session.alias()};
 }
