@@ -166,9 +166,11 @@ TEST_F(ReportsTest, JobSummaryPrintsTheStationOnceAndEachCropWithTheValuesOfTheC
         at = next;
     }
     EXPECT_EQ(text.count("Mo. Net Irrig. Req. (In)"), 5);
-    for (const QString& line : text.split('\n'))
-        if (line.contains("Mo. Net Irrig. Req. (In)"))
+    for (const QString& line : text.split('\n')) {
+        if (line.contains("Mo. Net Irrig. Req. (In)")) {
             EXPECT_EQ(numbersOn(line).size(), 13) << line.toStdString();
+        }
+    }
     EXPECT_EQ(text.count("Cuttings (Hay)"), 1);
     EXPECT_TRUE(text.contains("Page:"));
 }
