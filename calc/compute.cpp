@@ -2,6 +2,7 @@
 
 #include "computecore.h"
 #include "cropcolumns.h"
+#include "dailyet.h"
 #include "rowreaders.h"
 
 #include "store/database.h"
@@ -200,17 +201,21 @@ bool Calculation::writeBack(Table& wkCrop) {
     // A season's days are a few hundred rows per computation: bound straight on SQLite.
     store::SqliteStatement insert(
         db->connection(),
-        QStringLiteral("INSERT INTO %1 (%2, %3, %4, %5, %6) VALUES (?, ?, ?, 0, 0)")
+        QStringLiteral("INSERT INTO %1 (%2, %3, %4, %5, %6, %7) VALUES (?, ?, ?, ?, ?, ?)")
             .arg(store::quoteIdentifier(QStringLiteral("ETKc")),
                  store::quoteIdentifier(QStringLiteral("JDate")),
                  store::quoteIdentifier(QStringLiteral("Kca")),
                  store::quoteIdentifier(QStringLiteral("Kcb")),
                  store::quoteIdentifier(QStringLiteral("ETo")),
-                 store::quoteIdentifier(QStringLiteral("ETc"))));
+                 store::quoteIdentifier(QStringLiteral("ETc")),
+                 store::quoteIdentifier(QStringLiteral("Mo"))));
     for (const ETKcDay& day : curve.Days) {
         insert.bind(1, day.JDate);
         insert.bind(2, day.Kca);
         insert.bind(3, day.Kcb);
+        insert.bind(4, day.ETo);
+        insert.bind(5, day.ETc);
+        insert.bind(6, day.Mo > 0 ? QVariant(day.Mo) : QVariant()); // no month off-season
         if (!insert.run())
             return fail(insert.error());
     }
@@ -253,6 +258,9 @@ bool Calculation::Compute(Table& wkCrop) {
     if (!readInputs(alias, wkCrop, &in))
         return false;
     replaced_ = computeCrop(in, *ref, kova, curve, messages_);
+    // The daily ET goes to ETKc with the crop, so the curve displays and the curve report
+    // read the same days however they are reached. (The batch path writes no daily rows.)
+    fillDailyET(kova, curve);
     return writeBack(wkCrop);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Compute: one crop of the job in work, on the current posted row of KovaWkCrop. Reads the
-// station, weather site, curve and defaults rows through the store, runs the numerical core
-// and writes the daily curve (ETKc) and the row's results back in one transaction.
+// station, weather site, curve and defaults rows through the store, runs the numerical core,
+// forms the daily ET of the season, and writes the daily rows (ETKc) and the row's results
+// back in one transaction.
 
 #include "inputs.h"
 #include "messages.h"

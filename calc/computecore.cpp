@@ -322,6 +322,9 @@ std::vector<ReplacedInput> computeCrop(const ComputeInputs& in, const ReferenceT
              QStringLiteral("the table is empty"),
              QStringLiteral("the ratios %1 and %2").arg(ratios.EPFactor50).arg(ratios.EPFactor80)});
     clearResults(k);
+    // Set here as well as by the builders: a crop without a curve still has a season to draw.
+    curve.StartDay = dayOfYear(k.PlantMo, k.PlantDay);
+    curve.EndDay = dayOfYear(k.HarvestMo, k.HarvestDay);
     curve.Days.clear();
     curve.DailyKc.fill(0.0);
 

@@ -62,11 +62,16 @@ struct TKova {
     double ETTotal = 0, EP50Total = 0, EP80Total = 0, NI50Total = 0, NI80Total = 0;
 };
 
-// One row of the daily work table ETKc: 'JDate', 'Kca', 'Kcb' ('ETo', 'ETc' are 0 here).
+// One row of the daily work table ETKc: 'JDate', 'Kca', 'Kcb' from the curve builder, then
+// 'ETo', 'ETc' and 'Mo' of a season day from the daily ET series (a day outside the season
+// keeps 0 and no month).
 struct ETKcDay {
     int JDate = 0;
     double Kca = 0;
     double Kcb = 0;
+    double ETo = 0; // inches per day
+    double ETc = 0; // inches per day
+    int Mo = 0;     // month of the day; 0: not a season day
 };
 
 struct TCropCurve {

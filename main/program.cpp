@@ -1,5 +1,7 @@
 #include "program.h"
 
+#include "results/reports/resultscommands.h"
+
 #include "ui/aboutbox.h"
 #include "ui/helpviewer.h"
 #include "ui/modal.h"
@@ -8,10 +10,37 @@
 
 namespace kova::mainwin {
 
+namespace {
+
+// A results window button opens its chart or report on the crop the window shows.
+results::CropResultsAction onCropShown(void (*open)(QWidget*, const results::ResultsSource&)) {
+    return [open](const results::CropResultsContext& crop, QWidget* parent) {
+        open(parent, {crop.calculation.kova, crop.calculation.curve, crop.alias});
+    };
+}
+
+// A Reports menu command; whether it previewed anything is its own business.
+JobCommand onJob(bool (*run)(QWidget*, job::JobSession&)) {
+    return [run](job::JobSession& session, QWidget* parent) { run(parent, session); };
+}
+
+} // namespace
+
 ProgramCommands programCommands() {
-    // The crop dialogs, the reports and the charts are wired here, one line each, as they
-    // are built (crops.addNewCrop, reports.singleCropReport, results.barChart, ...).
-    return {};
+    // The crop dialogs are wired here, one line each, as they are built (crops.addNewCrop,
+    // crops.editCrop).
+    ProgramCommands commands;
+    commands.reports.singleCropReport = onJob(results::singleCropReportClick);
+    commands.reports.singleCropDetails = onJob(results::singleCropDetailsClick);
+    commands.reports.jobCropSummary = onJob(results::jobCropSummaryClick);
+    commands.reports.listOfJobs = [](const QString& alias, QWidget* parent) {
+        results::listOfJobsClick(parent, alias);
+    };
+    commands.results.summaryReport = onCropShown(results::summaryReportClick);
+    commands.results.detailsReport = onCropShown(results::detailsReportClick);
+    commands.results.barChart = onCropShown(results::kovaChartClick);
+    commands.results.curves = onCropShown(results::etKcCurvesClick);
+    return commands;
 }
 
 void setUpProgram() {

@@ -145,4 +145,8 @@ qreal textHeightMm(const QString& text, const TextStyle& style, qreal widthMm) {
     return metrics.boundingRect(bounds, style.drawFlags(), text).height() / kTextUnitsPerMm;
 }
 
+qreal textWidthMm(const QString& text, const TextStyle& style) {
+    return QFontMetricsF(style.unitFont()).horizontalAdvance(text) / kTextUnitsPerMm;
+}
+
 } // namespace kova::report

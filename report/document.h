@@ -88,5 +88,7 @@ private:
 void paintItem(QPainter& painter, const PageItem& item);
 // Height in mm the text needs at the given width (wrapped when the style wraps).
 qreal textHeightMm(const QString& text, const TextStyle& style, qreal widthMm);
+// Width in mm of the text on one line.
+qreal textWidthMm(const QString& text, const TextStyle& style);
 
 } // namespace kova::report

@@ -7,6 +7,7 @@
 #include "units.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -34,6 +35,10 @@ QPageLayout withoutMargins(const QPageLayout& layout) {
 }
 
 ExportResult writePdf(const ReportDocument& document, const QString& path) {
+    // Tried first, so a path that cannot be written is told in the user's words alone (the
+    // writer's painter would also warn on the console).
+    if (QFile probe(path); !probe.open(QIODevice::WriteOnly))
+        return failure(cannotWrite(path));
     QPdfWriter writer(path);
     writer.setTitle(document.title());
     writer.setCreator(QStringLiteral("Kova"));

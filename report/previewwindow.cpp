@@ -99,6 +99,9 @@ PreviewWindow::PreviewWindow(ReportDocument document, QWidget* parent)
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setWindowState(windowState() | Qt::WindowMaximized);
     setCursor(Qt::ArrowCursor);
+    // The caller may be showing the busy cursor while it builds the report; the preview is for
+    // reading.
+    ui::showArrowWhileShown(*this);
 
     printDialog_ = [this](QPrinter& printer, int pageCount) {
         return runPrintDialog(printer, pageCount, this);
@@ -295,24 +298,6 @@ bool PreviewWindow::exportPages() {
     return result.ok;
 }
 
-void PreviewWindow::showEvent(QShowEvent* event) {
-    // The caller may be showing the busy cursor while it builds the report; the preview is for
-    // reading, so it shows the arrow until it closes.
-    if (!cursorPushed_) {
-        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-        cursorPushed_ = true;
-    }
-    QDialog::showEvent(event);
-}
-
-void PreviewWindow::hideEvent(QHideEvent* event) {
-    if (cursorPushed_) {
-        QGuiApplication::restoreOverrideCursor();
-        cursorPushed_ = false;
-    }
-    QDialog::hideEvent(event);
-}
-
 int previewReport(const Report& report, QWidget* parent, const QList<ExportFormat>& exportFormats) {
     ReportDocument document = layoutReport(report);
     const int pages = document.pageCount();
@@ -330,11 +315,11 @@ PreviewPresenter setPreviewPresenter(PreviewPresenter replacement) {
     return previous;
 }
 
-void showReport(const Report& report, QWidget* parent) {
+void showReport(const Report& report, QWidget* parent, const QList<ExportFormat>& exportFormats) {
     int pages = 0;
     {
         const ui::BusyCursor busy;
-        pages = previewReport(report, parent);
+        pages = previewReport(report, parent, exportFormats);
     }
     if (pages == 0)
         ui::Messages::information(QStringLiteral("There is nothing to print."), parent);

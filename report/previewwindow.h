@@ -67,10 +67,6 @@ public slots:
     bool print();
     bool exportPages();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-
 private:
     QAction* addCommand(const QString& text, const QString& name, const QKeySequence& key,
                         void (PreviewWindow::*slot)());
@@ -86,7 +82,6 @@ private:
     std::function<void()> help_;
     int current_ = 0;
     qreal zoom_ = 1.0;
-    bool cursorPushed_ = false;
 
     QScrollArea* scroll_ = nullptr;
     PageView* view_ = nullptr;
@@ -112,6 +107,7 @@ PreviewPresenter setPreviewPresenter(PreviewPresenter presenter);
 
 // How the programs show a report: the busy cursor while its pages are laid out, then the
 // preview; "There is nothing to print." when the report prints no page.
-void showReport(const Report& report, QWidget* parent);
+void showReport(const Report& report, QWidget* parent,
+                const QList<ExportFormat>& exportFormats = allExportFormats());
 
 } // namespace kova::report

@@ -896,7 +896,10 @@ std::optional<size_t> Table::placeRow(qint64 rowId, const Record& r) {
     Row row{rowId, keys_.size() - 1};
     const auto at = std::upper_bound(rows_.begin(), rows_.end(), row,
                                      [this](const Row& a, const Row& b) { return rowLess(a, b); });
-    return static_cast<size_t>(rows_.insert(at, std::move(row)) - rows_.begin());
+    // The insert may move the rows: the distance is taken from the moved vector's begin, never
+    // from one read before the insert (the two sides of a '-' are evaluated in any order).
+    const auto inserted = rows_.insert(at, std::move(row));
+    return static_cast<size_t>(inserted - rows_.begin());
 }
 
 bool Table::post() {

@@ -6,6 +6,7 @@
 #include "calc/batch.h"
 #include "calc/compute.h"
 #include "calc/computecore.h"
+#include "calc/dailyet.h"
 #include "calc/jobload.h"
 #include "calc/newcrop.h"
 
@@ -86,6 +87,9 @@ TEST_F(StoreTest, SampleJobReopensWithEveryCropComputedAndWrittenBack) {
     EXPECT_EQ(calc.kova.ETIndex, kETRadiation);
     EXPECT_NEAR(calc.kova.AnnualPrecip, 15.94, 1e-9);
     for (wk.first(); !wk.eof(); wk.next()) {
+        // Each crop's own results, written into its own row.
+        ASSERT_FALSE(wk.value(QStringLiteral("IR Season")).isNull())
+            << wk.asString(QStringLiteral("Crop Name")).toStdString();
         double season = 0;
         for (int m = 1; m <= 12; ++m)
             season += wk.asFloat(kova::store::monthField(QStringLiteral("IR"), m));
@@ -121,6 +125,27 @@ TEST_F(StoreTest, SampleCornMatchesHandCheckedNumbers) {
     EXPECT_NEAR(wk.asFloat(QStringLiteral("IR Jul")), k.NI50[7], 1e-12);
     EXPECT_EQ(rowCount(QStringLiteral("ETKc")), static_cast<int>(calc.curve.Days.size()));
     EXPECT_EQ(calc.curve.Days.size(), 151u); // 1 May .. 28 September
+}
+
+// The curve displays and the curve report read the daily ET from ETKc: it is written with
+// the crop, however the crop was computed.
+TEST_F(StoreTest, ComputeWritesTheDailyETOfEverySeasonDay) {
+    loadSample();
+    ASSERT_TRUE(moveToCrop(QStringLiteral("Corn (grain)")));
+    ASSERT_TRUE(calc.Compute(wk)) << calc.errorString().toStdString();
+    const Monthly anchors = anchorRates(calc.kova);
+    Table etkc(QStringLiteral("ETKc"));
+    ASSERT_TRUE(etkc.open());
+    ASSERT_EQ(etkc.recordCount(), 151);
+    for (etkc.first(); !etkc.eof(); etkc.next()) {
+        const int d = etkc.asInt(QStringLiteral("JDate"));
+        const double eto = etkc.asFloat(QStringLiteral("ETo"));
+        ASSERT_GT(eto, 0.0) << d;
+        EXPECT_NEAR(eto, dailyReferenceET(anchors, d), 1e-12) << d;
+        EXPECT_NEAR(etkc.asFloat(QStringLiteral("ETc")), etkc.asFloat(QStringLiteral("Kca")) * eto,
+                    1e-12);
+        EXPECT_EQ(etkc.asInt(QStringLiteral("Mo")), monthOfDay(d));
+    }
 }
 
 TEST_F(StoreTest, ReopeningMatchesJobCropsByExactName) {

@@ -191,7 +191,8 @@ TEST_F(JobState, DeletingTheLastCropKeepsTheCropCount) {
     addCrops({"Barley", "Oats"});
     dialogs.answers = {false};
     EXPECT_FALSE(session.deleteCrop());
-    EXPECT_EQ(dialogs.asked.back().second, "Do you really want to delete crop Barley?");
+    // The crop added last is the current one.
+    EXPECT_EQ(dialogs.asked.back().second, "Do you really want to delete crop Oats?");
     dialogs.answers = {true, true};
     ASSERT_TRUE(session.deleteCrop());
     ASSERT_TRUE(session.deleteCrop());

@@ -353,4 +353,41 @@ TEST_F(MainWindow, CommandsOfOtherWindowsAreDisabledUntilWiredAndThenRunOnce) {
     EXPECT_EQ(form->session().jobState(), 0) << "a cancelled add puts the state back";
 }
 
+TEST_F(MainWindow, TheProgramOpensEveryChartAndReportOfTheCropShownAndOfTheJob) {
+    commands = programCommands();
+    open();
+    openSample();
+    for (const char* item :
+         {"Single Crop &Report", "Single Crop &Details", "Job Crop &Summary", "&List of Jobs"})
+        EXPECT_TRUE(form->menuItem(item)->isEnabled()) << item;
+
+    ASSERT_TRUE(clickRow(panel().cropGrid, "Barley"));
+    onNextDialog([this](QDialog& d) {
+        auto& results = dynamic_cast<results::Outputdlg&>(d);
+        for (QPushButton* b : {results.summaryReportButton(), results.detailsReportButton(),
+                               results.chartButton(), results.curvesButton()})
+            EXPECT_TRUE(b->isEnabled()) << b->text().toStdString();
+        QTest::mouseClick(results.summaryReportButton(), Qt::LeftButton);
+        onNextDialog([](QDialog& chart) {
+            EXPECT_EQ(chart.windowTitle(), "Kc and ET Curves");
+            return int(QDialog::Accepted);
+        });
+        QTest::mouseClick(results.curvesButton(), Qt::LeftButton);
+        return int(QDialog::Accepted);
+    });
+    click(panel().displayButton);
+    EXPECT_EQ(shown("kova::results::CurvesForm"), 1);
+    ASSERT_EQ(reportFiles.size(), 1);
+    EXPECT_TRUE(reportText(0).contains("Crop Data Summary"));
+    EXPECT_TRUE(reportText(0).contains("Barley"));
+
+    form->menuItem("Job Crop &Summary")->trigger();
+    ASSERT_EQ(reportFiles.size(), 2);
+    for (const char* crop : {"Barley", "Corn (grain)", "Dry beans"})
+        EXPECT_TRUE(reportText(1).contains(crop)) << crop;
+    form->menuItem("&List of Jobs")->trigger();
+    ASSERT_EQ(reportFiles.size(), 3);
+    EXPECT_TRUE(reportText(2).contains(kSample));
+}
+
 } // namespace kova::mainwin::test

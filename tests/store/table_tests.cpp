@@ -263,6 +263,20 @@ TEST_F(ClimateTable, RolledBackTransactionLeavesTableAsBefore) {
     EXPECT_EQ(walk(climate, QStringLiteral("Station Name")).size(), 5);
 }
 
+// Every posted new row is the current row, wherever it sorts and however often the cursor's
+// row list has to grow on the way (it grows at 1, 2, 3, 5, ... rows).
+TEST(NewRows, APostedRowIsCurrentWhereverItSorts) {
+    TempDatabase db{TempDatabase::Contents::EmptySchema};
+    Table t{QStringLiteral("Climate")};
+    t.setIndexName(QStringLiteral("StaNameIndex"));
+    ASSERT_TRUE(t.open());
+    const char* names[] = {"M", "B", "T", "D", "Z", "A", "X", "C", "Y"};
+    for (const char* name : names) {
+        addStation(t, {name, "Laramie, WY", "1"});
+        EXPECT_EQ(t.asString(QStringLiteral("Station Name")), QLatin1String(name));
+    }
+}
+
 TEST_F(ClimateTable, NavigationFlags) {
     climate.first();
     EXPECT_TRUE(climate.bof());

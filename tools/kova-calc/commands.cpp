@@ -45,20 +45,6 @@ void compute(Calculation& calc, Table& wkCrop) {
         failed(calc.errorString());
 }
 
-// A crop whose dates had to be replaced has no results worth printing: bad input. Fields are
-// named as `fieldName` gives them (the saved job's names for a job).
-template <class FieldName>
-void refuseReplacedDates(const std::vector<calc::ReplacedInput>& replaced, const QString& crop,
-                         FieldName fieldName) {
-    QStringList faults;
-    for (const calc::ReplacedInput& r : replaced)
-        if (r.cropDate)
-            faults << QStringLiteral("'%1': %2").arg(fieldName(r.field), r.problem);
-    if (!faults.isEmpty())
-        throw InputError{QStringLiteral("%1 has dates out of range (%2)")
-                             .arg(crop, faults.join(QStringLiteral("; ")))};
-}
-
 QString asIs(const QString& field) {
     return field;
 }
@@ -129,6 +115,21 @@ void applyOverrides(Table& wk, const CropOverrides& o) {
 
 } // namespace
 
+void refuseReplacedDates(const std::vector<calc::ReplacedInput>& replaced, const QString& crop,
+                         const std::function<QString(const QString&)>& fieldName) {
+    QStringList faults;
+    for (const calc::ReplacedInput& r : replaced)
+        if (r.cropDate)
+            faults << QStringLiteral("'%1': %2").arg(fieldName(r.field), r.problem);
+    if (!faults.isEmpty())
+        throw InputError{QStringLiteral("%1 has dates out of range (%2)")
+                             .arg(crop, faults.join(QStringLiteral("; ")))};
+}
+
+QString jobCropText(const QString& crop, const QString& job) {
+    return QStringLiteral("%1 of job \"%2\"").arg(cropText(crop), job);
+}
+
 JobResults runJob(const Options& options, const QString& jobName) {
     MessageList loadMessages;
     Calculation calc(loadMessages);
@@ -153,8 +154,7 @@ JobResults runJob(const Options& options, const QString& jobName) {
         one.kova = calc.kova;
         compute(one, wk);
         refuseReplacedDates(one.replacedInputs(),
-                            QStringLiteral("%1 of job \"%2\"")
-                                .arg(cropText(wk.asString(QStringLiteral("Crop Name"))), jobName),
+                            jobCropText(wk.asString(QStringLiteral("Crop Name")), jobName),
                             calc::savedFieldOf);
         job.crops.push_back(resultsOf(one, wk, messages));
     }

@@ -5,10 +5,13 @@
 
 #include "calc/calendar.h"
 #include "calc/inputs.h"
+#include "calc/replacedinputs.h"
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
+#include <vector>
 
 class QTextStream;
 
@@ -32,6 +35,13 @@ struct Options {
     calc::WindForm wind = calc::WindForm::Driver;
     int etIndex = calc::kETTR21;
 };
+
+// A crop whose dates had to be replaced has no results worth printing: bad input, naming each
+// field as `fieldName` gives it (the saved job's names for a crop of a saved job).
+void refuseReplacedDates(const std::vector<calc::ReplacedInput>& replaced, const QString& crop,
+                         const std::function<QString(const QString&)>& fieldName);
+// "crop "NAME" of job "JOB"", as the messages name a crop of a saved job.
+QString jobCropText(const QString& crop, const QString& job);
 
 // Bad input throws InputError; a failure of the database throws std::runtime_error.
 JobResults runJob(const Options& options, const QString& jobName);

@@ -6,6 +6,11 @@
 #include "dates.h"
 #include "newjob.h"
 #include "privatedatabase.h"
+#ifdef KOVA_CALC_REPORT
+#include "report.h"
+
+#include <QApplication>
+#endif
 
 #include "calc/calendar.h"
 #include "calc/newcrop.h"
@@ -21,6 +26,7 @@
 #include <QTextStream>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <stdexcept>
 
 using namespace kova::tools;
@@ -51,12 +57,20 @@ const char* const kDescription =
     "                  the defaults), print its crops like job, and with --save store it as\n"
     "                  \"Save Job\" does; a taken name, an unknown station or crop, a crop the\n"
     "                  job cannot take or a method not offered for the station stores nothing\n"
+    "  report JOB      write a report of a saved job to --out FILE, as its preview shows it:\n"
+    "                  --kind summary, details, curves or bars for --crop NAME of the job\n"
+    "                  (computed again first), job-summary, or job-list (JOB may be left\n"
+    "                  out); the format is the file's extension (.pdf, .html, .png, .jpg,\n"
+    "                  .bmp, .svg; curves and bars only the pictures); a picture of more\n"
+    "                  than one page is written as NAME-1.png, NAME-2.png, ...; the files\n"
+    "                  written are listed on stdout. Only report starts a window system\n"
+    "                  (offscreen when no display is set)\n"
     "\n"
     "The ET method of crop, batch and dates is --method (default TR21); a saved job keeps its\n"
     "own; new-job takes the method the system default allows for the station (--method picks\n"
     "one where the method dialog would offer a choice). A message of the calculation or of the\n"
-    "date tool is a result (exit 0). crop, batch and dates work on a private copy of the\n"
-    "database; new-job on the database itself (its working rows stay its own).\n"
+    "date tool is a result (exit 0). crop, batch, dates and report work on a private copy of\n"
+    "the database; new-job on the database itself (its working rows stay its own).\n"
     "Exit status: 0 done, 2 bad input (one line on stderr), 1 database failure.";
 
 // The working-crop field an option fills: its declared range is the option's.
@@ -108,8 +122,17 @@ struct Parsed {
         QStringLiteral("batch: 'all' (default) or station names separated by commas."),
         QStringLiteral("LIST")};
     QCommandLineOption crop{QStringLiteral("crop"),
-                            QStringLiteral("crop, dates: the created crop (its exact 'Cop Name')."),
+                            QStringLiteral("crop, dates: the created crop (its exact 'Cop Name'); "
+                                           "report: the job's crop (its 'Crop Name')."),
                             QStringLiteral("NAME")};
+    QCommandLineOption kind{QStringLiteral("kind"),
+                            QStringLiteral("report: summary, details, curves, bars, job-summary "
+                                           "or job-list."),
+                            QStringLiteral("KIND")};
+    QCommandLineOption out{QStringLiteral("out"),
+                           QStringLiteral("report: the file to write (its extension names the "
+                                          "format)."),
+                           QStringLiteral("FILE")};
     QCommandLineOption crops{
         QStringLiteral("crops"),
         QStringLiteral("batch: 'all' (default) or created crop names separated by ';' (or by "
@@ -175,11 +198,11 @@ struct Parsed {
         parser.setApplicationDescription(QString::fromLatin1(kDescription));
         parser.addHelpOption();
         parser.addPositionalArgument(QStringLiteral("command"),
-                                     QStringLiteral("job, crop, batch, dates or new-job"));
-        parser.addOptions({db,       format,   publishedWind, station, stations, crop,
-                           crops,    method,   plant,         harvest, netIrr,   carryBeg,
-                           carryEnd, soil,     irrigation,    stress,  cuttings, firstCut,
-                           lastCut,  location, planner,       date,    save});
+                                     QStringLiteral("job, crop, batch, dates, new-job or report"));
+        parser.addOptions({db,         format, publishedWind, station,  stations, crop,     crops,
+                           method,     plant,  harvest,       netIrr,   carryBeg, carryEnd, soil,
+                           irrigation, stress, cuttings,      firstCut, lastCut,  location, planner,
+                           date,       save,   kind,          out});
         parser.addOptions(datesOptions());
     }
 };
@@ -340,25 +363,42 @@ Options newJobOptions(const Parsed& p, Options options) {
     return options;
 }
 
-int run(QCoreApplication& app) {
+// report: the files written, one a line.
+QString reportFiles(const Options& options, const Parsed& p, const QString& job) {
+#ifdef KOVA_CALC_REPORT
+    const ReportRequest request{job, p.parser.value(p.kind), p.parser.value(p.crop),
+                                p.parser.value(p.out)};
+    return runReport(options, request).join(QLatin1Char('\n')) + QLatin1Char('\n');
+#else
+    Q_UNUSED(options);
+    Q_UNUSED(p);
+    Q_UNUSED(job);
+    badInput(QStringLiteral("this kova-calc was built without the reports"));
+#endif
+}
+
+const QString kCommands = QStringLiteral("job, crop, batch, dates, new-job or report");
+
+int run(const QStringList& arguments) {
     Parsed p;
-    if (!p.parser.parse(app.arguments()))
+    if (!p.parser.parse(arguments))
         badInput(p.parser.errorText());
     if (p.parser.isSet(QStringLiteral("help")))
         p.parser.showHelp(0);
     const QStringList args = p.parser.positionalArguments();
     const QString command = args.value(0);
     const bool named = command == QStringLiteral("job") || command == QStringLiteral("new-job");
-    if (!named && command != QStringLiteral("crop") && command != QStringLiteral("batch") &&
-        command != QStringLiteral("dates"))
+    const bool report = command == QStringLiteral("report");
+    if (!named && !report && command != QStringLiteral("crop") &&
+        command != QStringLiteral("batch") && command != QStringLiteral("dates"))
         badInput(command.isEmpty()
-                     ? QStringLiteral("no command given (job, crop, batch, dates or new-job; see "
-                                      "--help)")
-                     : QStringLiteral("unknown command '%1' (job, crop, batch, dates or new-job)")
-                           .arg(command));
+                     ? QStringLiteral("no command given (%1; see --help)").arg(kCommands)
+                     : QStringLiteral("unknown command '%1' (%2)").arg(command, kCommands));
     if (named && args.size() != 2)
         badInput(QStringLiteral("%1 needs one job name").arg(command));
-    if (!named && args.size() != 1)
+    if (report && args.size() > 2)
+        badInput(QStringLiteral("unexpected argument '%1'").arg(args.value(2)));
+    if (!named && !report && args.size() != 1)
         badInput(QStringLiteral("unexpected argument '%1'").arg(args.value(1)));
     if (command == QStringLiteral("crop") &&
         (!p.parser.isSet(p.station) || !p.parser.isSet(p.crop)))
@@ -394,6 +434,8 @@ int run(QCoreApplication& app) {
                 options.format);
         else if (command == QStringLiteral("dates"))
             out << formatDates(runDates(options, p.parser), options.format);
+        else if (report)
+            out << reportFiles(options, p, args.value(1));
         else
             runBatch(options, namesOption(p, p.stations),
                      cropNames(p.parser.isSet(p.crops) ? p.parser.value(p.crops)
@@ -407,13 +449,43 @@ int run(QCoreApplication& app) {
     return 0;
 }
 
+// The command named on the command line, before any application object exists.
+QString commandOf(const QStringList& arguments) {
+    Parsed p;
+    return p.parser.parse(arguments) ? p.parser.positionalArguments().value(0) : QString();
+}
+
+QStringList argumentsOf(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// Only report draws (its charts need widgets); without a display it draws offscreen.
+std::unique_ptr<QCoreApplication> applicationFor(const QString& command, int& argc, char** argv) {
+#ifdef KOVA_CALC_REPORT
+    if (command == QStringLiteral("report")) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+            qEnvironmentVariableIsEmpty("DISPLAY") &&
+            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QApplication>(argc, argv);
+    }
+#else
+    Q_UNUSED(command);
+#endif
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    const QStringList arguments = argumentsOf(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = applicationFor(commandOf(arguments), argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kova-calc"));
     try {
-        return run(app);
+        return run(QCoreApplication::arguments());
     } catch (const InputError& e) {
         QTextStream(stderr) << "kova-calc: " << e.message << '\n';
         return kExitBadInput;
