@@ -2,6 +2,8 @@
 
 #include "reportparts.h"
 
+#include "results/output/cropsummary.h"
+
 namespace kova::results {
 
 using calc::TKova;
@@ -37,10 +39,12 @@ public:
     }
 
     Condition fieldSettings() const {
-        return [&k = k_](const PrintContext&) { return showsFieldSettings(k.CurveIndex); };
+        return [&k = k_](const PrintContext&) {
+            return headerItems(k.CurveIndex, k.Hay).fieldSettings;
+        };
     }
     Condition cuttings() const {
-        return [&k = k_](const PrintContext&) { return showsCuttings(k.CurveIndex, k.Hay); };
+        return [&k = k_](const PrintContext&) { return headerItems(k.CurveIndex, k.Hay).cuttings; };
     }
 
 private:

@@ -3,6 +3,8 @@
 #include "cropheader.h"
 #include "reportparts.h"
 
+#include "results/output/cropsummary.h"
+
 #include "calc/replacedinputs.h"
 #include "calc/rowreaders.h"
 
@@ -160,14 +162,6 @@ const QString kFootnote3NotAdjusted =
     QStringLiteral("(3) ET(Evapotranspiration) not adjusted for elevation.");
 const QString kTR21 = QStringLiteral("Blaney Criddle (TR21)");
 
-bool elevationCorrected(const QString& alias) {
-    store::Table defaults(QStringLiteral("SystemDefaults"), alias);
-    if (!defaults.open() || defaults.isEmpty())
-        return false;
-    defaults.first();
-    return calc::settingsFrom(defaults.record()).ElevationCorrection;
-}
-
 void addFootnotes(Band& band, const TKova& k, qreal top, qreal width, bool corrected) {
     const auto note = [&](qreal y, const QString& text) -> report::Label& {
         return band.addLabel({0, y, width, 2 * kLine}, text, plainText().size(8.5).wrapped().top());
@@ -262,7 +256,7 @@ std::unique_ptr<ResultsReport> buildCropSummaryReport(const ResultsSource& sourc
     Band& band = r.detail();
     const qreal tableTop = addCropHeader(band, source.kova, CropHeaderKind::Summary) + 2;
     const qreal notesTop = addSummaryTable(band, source.kova, tableTop, width) + 3;
-    addFootnotes(band, source.kova, notesTop, width, elevationCorrected(source.alias));
+    addFootnotes(band, source.kova, notesTop, width, elevationCorrection(source.alias));
     band.setHeight(notesTop + 6 * kLine + 3);
     return built;
 }

@@ -2,6 +2,8 @@
 
 #include "reportparts.h"
 
+#include "results/output/cropsummary.h"
+
 #include "calc/tkova.h"
 
 #include "report/format.h"
@@ -120,10 +122,10 @@ void addCropBand(report::Report& r) {
     Band& band = r.detail();
     const qreal width = r.bodyWidth();
     const report::Condition fieldSettings = [](const PrintContext& c) {
-        return showsFieldSettings(curveIndexOf(c));
+        return headerItems(curveIndexOf(c), false).fieldSettings;
     };
     const report::Condition cuttings = [](const PrintContext& c) {
-        return showsCuttings(curveIndexOf(c), c.value(QStringLiteral("Hay")).toBool());
+        return headerItems(curveIndexOf(c), c.value(QStringLiteral("Hay")).toBool()).cuttings;
     };
     band.addLine({0, 1}, {width, 1}, 0.3);
     band.addField({0, 3, 95, 7}, QStringLiteral("Crop Name"), largeText());

@@ -100,14 +100,6 @@ void addHeadings(Band& band, qreal top, const std::vector<HeadingColumn>& column
                               boldText().size(8).centred());
 }
 
-bool showsCuttings(int curveIndex, bool hay) {
-    return curveIndex == calc::kCurveGrass && hay;
-}
-
-bool showsFieldSettings(int curveIndex) {
-    return curveIndex != calc::kCurveTR21Annual && curveIndex != calc::kCurveTR21Perennial;
-}
-
 void walkOneRowTable(ResultsReport& built, const QString& alias, const QString& tableName) {
     auto table = std::make_unique<store::Table>(tableName, alias);
     // An empty or missing one-row table must not hide the report: it prints once anyway.

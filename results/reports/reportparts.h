@@ -1,7 +1,6 @@
 #pragma once
 // The pieces the results reports share: the product title, the footers, captioned values
-// read from the calculation when their band prints, month tables, the one-row data sets, and
-// the rule for which crop items a crop's curve kind shows.
+// read from the calculation when their band prints, month tables and the one-row data sets.
 
 #include "resultsreport.h"
 
@@ -63,11 +62,6 @@ struct HeadingColumn {
     QStringList lines; // top to bottom; an empty entry leaves its line empty
 };
 void addHeadings(report::Band& band, qreal top, const std::vector<HeadingColumn>& columns);
-
-// Which crop items a results view shows: the hay cuttings only for a grass crop cut for hay;
-// irrigation type, surface soil, wetting intervals and stress factor not for the TR21 curves.
-bool showsCuttings(int curveIndex, bool hay);
-bool showsFieldSettings(int curveIndex);
 
 // The report walks the one row of `tableName` (Report, SystemDefaults): it prints its detail
 // band once per row, and once when the table is empty or cannot be opened.
