@@ -62,9 +62,9 @@ ClimDBForm::ClimDBForm(DataModule& dm, QWidget* parent) : QDialog(parent), dm_(d
     setWindowTitle(kCaption);
     // The form opens in name order whatever order it was last sorted in.
     dm_.clmTable().setIndexName(kStaNameIndex);
-    DataModule::ensureOpen(dm_.clmTable());
-    DataModule::ensureOpen(dm_.cntyListTable());
-    DataModule::ensureOpen(dm_.whrTable());
+    ui::openTable(dm_.clmTable());
+    ui::openTable(dm_.cntyListTable());
+    ui::openTable(dm_.whrTable());
 
     // The stations beside the station's boxes, the monthly values across the foot: the form
     // fits a 1024 x 768 screen and gives the grid what a larger one has to spare.
@@ -264,10 +264,8 @@ void ClimDBForm::buildMenus() {
     showCounty_ = bar->addAction(kShowCounty);
     connect(showCounty_, &QAction::triggered, this, &ClimDBForm::showOrCancelCounty);
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&Contents"), this, [] { ui::Help::showContents(); });
-    help->addAction(QStringLiteral("&Search For Help on..."), this, [] { ui::Help::showSearch(); });
-    help->addAction(QStringLiteral("&About..."), this, [this] { showAboutBox(this); });
+    ui::Help::addMenu(
+        bar, [this] { showAboutBox(this); }, QStringLiteral("&Search For Help on..."));
 }
 
 void ClimDBForm::showEvent(QShowEvent* event) {
@@ -281,11 +279,6 @@ void ClimDBForm::showEvent(QShowEvent* event) {
 void ClimDBForm::done(int result) {
     dm_.closeClimateTables();
     QDialog::done(result);
-}
-
-bool ClimDBForm::postPending() {
-    const EditState state = dm_.clmTable().state();
-    return (state != EditState::Edit && state != EditState::Insert) || dm_.climateData().post();
 }
 
 // --- search and sort ------------------------------------------------------------------------
@@ -302,7 +295,7 @@ void ClimDBForm::searchByNumber() {
 
 void ClimDBForm::search(const QString& indexName, const QString& title, const QString& prompt) {
     const std::optional<QString> text = ui::askText(this, title, prompt);
-    if (!text || !postPending())
+    if (!text || !dm_.climateData().post())
         return;
     store::Table& table = dm_.clmTable();
     const QString remembered = table.indexName();
@@ -320,13 +313,11 @@ void ClimDBForm::search(const QString& indexName, const QString& title, const QS
 void ClimDBForm::sortBy(int tag) {
     static const QString indexes[] = {kCountyIndex, kStaNameIndex,
                                       QStringLiteral("StaNumberIndex")};
-    if (tag < SortByCounty || tag > SortByNumber || !postPending())
+    if (tag < SortByCounty || tag > SortByNumber)
         return;
-    store::Table& table = dm_.clmTable();
     // A county range lives on the county order; another order lifts it.
-    setCountyShown({});
-    table.setIndexName(indexes[tag]);
-    table.first();
+    if (dm_.climateData().showInOrder(indexes[tag]))
+        setCountyShown({});
 }
 
 // --- county restriction ---------------------------------------------------------------------
@@ -339,24 +330,20 @@ void ClimDBForm::setCountyShown(const QString& county) {
 void ClimDBForm::showOrCancelCounty() {
     store::Table& table = dm_.clmTable();
     if (!countyShown_.isEmpty()) {
-        if (!postPending())
+        if (!dm_.climateData().post())
             return;
         setCountyShown({});
         table.cancelRange();
         return;
     }
-    if (!DataModule::ensureOpen(dm_.cntyListTable()))
+    if (!ui::openTable(dm_.cntyListTable()))
         return;
     CountyFilterDialog dialog(dm_.cntyListData(), this);
     if (ui::showModal(dialog) != QDialog::Accepted)
         return;
     const QString county = dm_.cntyListTable().asString(kCounty);
-    if (county.isEmpty() || !postPending())
-        return;
-    setCountyShown(county);
-    if (table.indexName() != kCountyIndex)
-        table.setIndexName(kCountyIndex);
-    table.setRange({county}, {county});
+    if (!county.isEmpty() && dm_.climateData().showKeyRange(kCountyIndex, county))
+        setCountyShown(county);
 }
 
 // --- delete and the county list -------------------------------------------------------------
@@ -386,7 +373,7 @@ void ClimDBForm::countyCleanup(const QString& deletedCounty) {
     } else if (remaining > 0) {
         table.first();
     } else if (!deletedCounty.isEmpty()) {
-        if (DataModule::ensureOpen(dm_.cntyListTable()) &&
+        if (ui::openTable(dm_.cntyListTable()) &&
             !removeCountyRow(dm_.cntyListTable(), deletedCounty, &error))
             ui::Messages::error(error, this);
         table.moveToRowId(current);
@@ -419,7 +406,7 @@ void ClimDBForm::countyEntered() {
         countyBox_->setFocus();
     } else {
         QString error;
-        if (DataModule::ensureOpen(dm_.cntyListTable()) &&
+        if (ui::openTable(dm_.cntyListTable()) &&
             !ensureCountyListed(dm_.cntyListTable(), county, &error))
             ui::Messages::error(error, this);
         latitudeBox_->setFocus();
@@ -445,13 +432,13 @@ void ClimDBForm::removeWHREntry() {
 }
 
 void ClimDBForm::postFromWHRGroup() {
-    postPending();
+    dm_.climateData().post();
 }
 
 // --- reports ----------------------------------------------------------------------------------
 
 void ClimDBForm::printListByCounty() {
-    if (!postPending())
+    if (!dm_.climateData().post())
         return;
     store::Table& table = dm_.clmTable();
     const QString remembered = table.indexName();
@@ -466,20 +453,11 @@ void ClimDBForm::printListByCounty() {
 }
 
 void ClimDBForm::printListByStation() {
-    if (!postPending())
-        return;
-    const auto built = buildStationList(dm_.clmTable());
-    report::showReport(built->report, this);
+    report::printTableReport(dm_.climateData(), buildStationList, this);
 }
 
 void ClimDBForm::printAllMarked() {
-    if (!postPending())
-        return;
-    store::Table& table = dm_.clmTable();
-    report::withMarkedRowsOnly(table, [this, &table] {
-        const auto built = buildStationDetails(table);
-        report::showReport(built->report, this);
-    });
+    report::printMarkedRows(dm_.climateData(), buildStationDetails, this);
 }
 
 } // namespace kova::climedit

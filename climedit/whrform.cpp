@@ -43,7 +43,7 @@ void setHint(QWidget* widget, const QString& hint) {
 
 WHRForm::WHRForm(DataModule& dm, QWidget* parent) : QDialog(parent), dm_(dm) {
     setWindowTitle(kCaption);
-    DataModule::ensureOpen(dm_.whrTable());
+    ui::openTable(dm_.whrTable());
 
     auto* layout = new QVBoxLayout(this);
     QWidget* site = buildSiteBoxes();
@@ -143,10 +143,7 @@ void WHRForm::buildMenus() {
     file->addSeparator();
     file->addAction(QStringLiteral("Close"), this, &QWidget::close);
     editor_->addMarksMenu(bar);
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&Contents"), this, [] { ui::Help::showContents(); });
-    help->addAction(QStringLiteral("&Search for Help on..."), this, [] { ui::Help::showSearch(); });
-    help->addAction(QStringLiteral("&About..."), this, [this] { showAboutBox(this); });
+    ui::Help::addMenu(bar, [this] { showAboutBox(this); });
 }
 
 ui::DataNumericEdit* WHRForm::monthBox(int series, int month) const {
@@ -163,26 +160,12 @@ void WHRForm::done(int result) {
     QDialog::done(result);
 }
 
-bool WHRForm::postPending() {
-    const EditState state = dm_.whrTable().state();
-    return (state != EditState::Edit && state != EditState::Insert) || dm_.whrData().post();
-}
-
 void WHRForm::printLocationList() {
-    if (!postPending())
-        return;
-    const auto built = buildWHRLocationList(dm_.whrTable());
-    report::showReport(built->report, this);
+    report::printTableReport(dm_.whrData(), buildWHRLocationList, this);
 }
 
 void WHRForm::printAllMarked() {
-    if (!postPending())
-        return;
-    store::Table& table = dm_.whrTable();
-    report::withMarkedRowsOnly(table, [this, &table] {
-        const auto built = buildWHRDetails(table);
-        report::showReport(built->report, this);
-    });
+    report::printMarkedRows(dm_.whrData(), buildWHRDetails, this);
 }
 
 } // namespace kova::climedit

@@ -5,6 +5,7 @@
 #include "units.h"
 
 #include "ui/busycursor.h"
+#include "ui/datasource.h"
 #include "ui/messages.h"
 
 #include <QAction>
@@ -338,6 +339,23 @@ void showReport(const Report& report, QWidget* parent) {
     }
     if (pages == 0)
         ui::Messages::information(QStringLiteral("There is nothing to print."), parent);
+}
+
+void printTableReport(ui::DataSource& source, const TableReportBuilder& build, QWidget* parent) {
+    if (!source.post())
+        return;
+    const auto built = build(*source.table());
+    showReport(built->report, parent);
+}
+
+void printMarkedRows(ui::DataSource& source, const TableReportBuilder& build, QWidget* parent) {
+    if (!source.post())
+        return;
+    store::Table& table = *source.table();
+    withMarkedRowsOnly(table, [&] {
+        const auto built = build(table);
+        showReport(built->report, parent);
+    });
 }
 
 } // namespace kova::report

@@ -5,15 +5,21 @@
 
 #include "document.h"
 #include "export.h"
+#include "tablereport.h"
 
 #include <QDialog>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QAction;
 class QLabel;
 class QPrinter;
 class QScrollArea;
+
+namespace kova::ui {
+class DataSource;
+}
 
 namespace kova::report {
 
@@ -113,5 +119,13 @@ PreviewPresenter setPreviewPresenter(PreviewPresenter presenter);
 // How the programs show a report: the busy cursor while its pages are laid out, then the
 // preview; "There is nothing to print." when the report prints no page.
 void showReport(const Report& report, QWidget* parent);
+
+// How an editor window prints a report over the table it edits: a row in edit is posted
+// first (nothing is printed when it cannot be), then the report is built over the table as it
+// shows it and shown. The marked-rows form ("Print All Marked") prints the marked rows only
+// and puts the table's filter back afterwards.
+using TableReportBuilder = std::function<std::unique_ptr<TableReport>(store::Table& table)>;
+void printTableReport(ui::DataSource& source, const TableReportBuilder& build, QWidget* parent);
+void printMarkedRows(ui::DataSource& source, const TableReportBuilder& build, QWidget* parent);
 
 } // namespace kova::report

@@ -288,6 +288,70 @@ void DataLookupCombo::showValue(const QVariant& value) {
     showing_ = false;
 }
 
+DataLookupList::DataLookupList(DataSource* source, const QString& field, store::Table* listTable,
+                               const QString& keyField, const QString& listField, QWidget* parent)
+    : QListWidget(parent), keyField_(keyField), listField_(listField) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    link_ = new FieldLink(
+        this, source, field, [this](const QVariant& v) { showValue(v); }, [](bool) {});
+    setListTable(listTable);
+    connect(this, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { choose(row(item)); });
+    connect(this, &QListWidget::currentRowChanged, this, [this](int current) {
+        if (!showing_ && current >= 0)
+            choose(current); // the keyboard moved the selection
+    });
+}
+
+void DataLookupList::setListTable(store::Table* listTable) {
+    if (listTable_ == listTable)
+        return;
+    disconnect(listReset_);
+    listTable_ = listTable;
+    if (listTable_)
+        listReset_ =
+            connect(listTable_, &store::Table::rowsReset, this, &DataLookupList::reloadList);
+    reloadList();
+}
+
+void DataLookupList::reloadList() {
+    showing_ = true;
+    clear();
+    if (listTable_ && listTable_->state() == EditState::Browse)
+        for (const auto& row : TableScan::rows(*listTable_, {keyField_, listField_})) {
+            auto* item = new QListWidgetItem(fieldText(row[1]), this);
+            item->setData(Qt::UserRole, row[0]);
+        }
+    showing_ = false;
+    showValue(link_->value());
+}
+
+bool DataLookupList::choose(int position) {
+    if (showing_ || position < 0 || position >= count())
+        return false;
+    const QString key = fieldText(item(position)->data(Qt::UserRole));
+    if (!link_->write(key))
+        return false;
+    emit chosen(key);
+    return true;
+}
+
+void DataLookupList::showValue(const QVariant& value) {
+    showing_ = true;
+    const QString key = fieldText(value);
+    int found = -1;
+    for (int i = 0; i < count() && found < 0; ++i)
+        if (fieldText(item(i)->data(Qt::UserRole)) == key)
+            found = i;
+    setCurrentRow(found);
+    if (found < 0)
+        clearSelection();
+    // The list table shows the chosen row; its rows are in the list's order.
+    else if (listTable_ && listTable_->state() == EditState::Browse && listTable_->recNo() != found)
+        listTable_->moveTo(found);
+    showing_ = false;
+}
+
 DataLabel::DataLabel(DataSource* source, const QString& field, QWidget* parent) : QLabel(parent) {
     link_ = new FieldLink(
         this, source, field, [this](const QVariant& v) { setText(fieldText(v)); }, [](bool) {});

@@ -101,10 +101,36 @@ bool DataSource::post() {
         tellRefused(describeRefusedPost(*table_, words_, invalidFields_.values()));
         return false;
     }
-    if (!table_->post()) {
-        tellRefused(describeRefusedPost(*table_, words_));
-        return false;
+    if (postRoutine_) {
+        switch (postRoutine_()) {
+        case PostOutcome::Posted:
+            return true;
+        case PostOutcome::Declined:
+            return false;
+        case PostOutcome::Refused:
+            break;
+        }
+    } else if (table_->post()) {
+        return true;
     }
+    tellRefused(describeRefusedPost(*table_, words_));
+    return false;
+}
+
+bool DataSource::showInOrder(const QString& indexName) {
+    if (!post())
+        return false;
+    table_->setIndexName(indexName);
+    table_->first();
+    return true;
+}
+
+bool DataSource::showKeyRange(const QString& indexName, const QVariant& key) {
+    if (!post())
+        return false;
+    if (table_->indexName() != indexName)
+        table_->setIndexName(indexName);
+    table_->setRange({key}, {key}); // on the range's first row
     return true;
 }
 
@@ -116,8 +142,10 @@ QWidget* DataSource::window() const {
 }
 
 void DataSource::tellFailure(const QString& action) {
-    Messages::error(QStringLiteral("%1 cannot be %2.").arg(rowSubject(*table_, words_), action),
-                    table_->errorString(), window());
+    Messages::error(
+        failureText(QStringLiteral("%1 cannot be %2").arg(rowSubject(*table_, words_), action),
+                    table_->errorString()),
+        table_->errorString(), window());
 }
 
 void DataSource::tellRefused(const RefusedPost& refused) {
@@ -132,6 +160,21 @@ void DataSource::tellRefused(const RefusedPost& refused) {
     Messages::error(refused.text, refused.details, first ? first->window() : nullptr);
     if (first)
         first->setFocus(Qt::OtherFocusReason);
+}
+
+bool openTable(store::Table& table) {
+    if (table.isOpen() || table.open())
+        return true;
+    Messages::error(table.errorString());
+    return false;
+}
+
+void closeTable(store::Table& table) {
+    if (!table.isOpen())
+        return;
+    if (table.state() == EditState::Insert || table.state() == EditState::Edit)
+        table.cancel();
+    table.close();
 }
 
 std::vector<std::vector<QVariant>> TableScan::rows(store::Table& table, const QStringList& fields) {

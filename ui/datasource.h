@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QSet>
 #include <QVariant>
+#include <functional>
 
 class QWidget;
 
@@ -49,6 +50,22 @@ public:
     // set here, with the table's text in its details, and the first of those fields gets the
     // focus.
     bool post();
+
+    // A window that saves its rows its own way (a rename the rows naming it follow, a check
+    // of fields against each other) sets a routine that runs in place of the table's post.
+    enum class PostOutcome {
+        Posted,  // saved
+        Refused, // the table refused: the refusal is told as for the table's own post
+        Declined // not saved, and the routine has told the user why (or the user said No)
+    };
+    using PostRoutine = std::function<PostOutcome()>;
+    void setPostRoutine(PostRoutine routine) { postRoutine_ = std::move(routine); }
+
+    // Other orders and ranges, each after posting a row in edit (false when it cannot be):
+    // the rows in the order of `indexName`, every row shown (selecting an index lifts any
+    // range), the cursor on the first; or only the rows whose key is `key`.
+    bool showInOrder(const QString& indexName);
+    bool showKeyRange(const QString& indexName, const QVariant& key);
     void setRowWords(RowWords words) { words_ = std::move(words); }
     const RowWords& rowWords() const { return words_; }
 
@@ -72,8 +89,14 @@ private:
     bool autoEdit_ = true;
     QSet<QString> invalidFields_;
     RowWords words_;
+    PostRoutine postRoutine_;
     QHash<QString, QPointer<QWidget>> controls_; // by field name in lower case
 };
+
+// Opens a table unless it is open; an error box naming the table when it cannot be.
+bool openTable(store::Table& table);
+// Closes a table, dropping a change that was not posted.
+void closeTable(store::Table& table);
 
 // Walks every visible row of a table without telling its listeners, and puts the cursor back
 // where it was. Only while the table is browsing: moving off a row in edit would post it.

@@ -14,11 +14,14 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 class QAction;
 class QLineEdit;
 class QListWidget;
+class QMenu;
+class QMenuBar;
 class QTabWidget;
 class QTextBrowser;
 class QWindow;
@@ -92,6 +95,10 @@ public:
     static int contextOf(const QWidget* widget);
     // F1 in the window opens help at the context of the control that has the focus.
     static void installF1(QWidget* window);
+
+    // The "&Help" menu of an editor window: "&Contents", the keyword search and "&About...".
+    static QMenu* addMenu(QMenuBar* menuBar, std::function<void()> showAbout,
+                          const QString& searchCaption = QStringLiteral("&Search for Help on..."));
 };
 
 } // namespace kova::ui

@@ -1,12 +1,16 @@
 #include "refusedpost.h"
 
 #include "store/table.h"
+#include "store/writerefusal.h"
 
 #include <algorithm>
 
 namespace kova::ui {
 
-namespace {} // namespace
+QString failureText(const QString& what, const QString& technical) {
+    const QString why = store::writeRefusalReason(technical);
+    return why.isEmpty() ? what + QLatin1Char('.') : QStringLiteral("%1: %2.").arg(what, why);
+}
 
 QString rowSubject(const store::Table& table, const RowWords& words) {
     const QString name = words.nameField.isEmpty() ? QString() : table.asString(words.nameField);
@@ -59,7 +63,7 @@ RefusedPost describeRefusedPost(const store::Table& table, const RowWords& words
         refused.text = QStringLiteral("%1 cannot be saved: another %2 already has this %3.")
                            .arg(who, words.noun, andList(why.duplicateKey));
     } else {
-        refused.text = QStringLiteral("%1 cannot be saved.").arg(who);
+        refused.text = failureText(QStringLiteral("%1 cannot be saved").arg(who), refused.details);
     }
     return refused;
 }

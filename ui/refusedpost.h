@@ -28,6 +28,10 @@ struct RefusedPost {
 // "Station 'CHEYENNE'", or "The new station" / "The station" while the row has no name.
 QString rowSubject(const store::Table& table, const RowWords& words);
 
+// A failure in the user's words: `what` ("Station 'X' cannot be deleted") and, when the
+// table's text tells, why ("... : the database is read-only."), ended with a full stop.
+QString failureText(const QString& what, const QString& technical);
+
 // `invalidFields`: boxes holding text that is not a valid value (the row was not posted);
 // otherwise the table's last refused post is described.
 RefusedPost describeRefusedPost(const store::Table& table, const RowWords& words,
