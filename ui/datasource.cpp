@@ -2,7 +2,6 @@
 
 #include "messages.h"
 
-#include <QSignalBlocker>
 #include <QWidget>
 
 namespace kova::ui {
@@ -175,26 +174,6 @@ void closeTable(store::Table& table) {
     if (table.state() == EditState::Insert || table.state() == EditState::Edit)
         table.cancel();
     table.close();
-}
-
-std::vector<std::vector<QVariant>> TableScan::rows(store::Table& table, const QStringList& fields) {
-    std::vector<std::vector<QVariant>> rows;
-    if (table.state() != EditState::Browse)
-        return rows;
-    const int count = table.recordCount(); // reloads a stale table before the signals are held
-    const int keep = table.recNo();
-    const QSignalBlocker hold(&table);
-    rows.reserve(static_cast<size_t>(count));
-    for (int position = 0; position < count && table.moveTo(position); ++position) {
-        std::vector<QVariant> values;
-        values.reserve(static_cast<size_t>(fields.size()));
-        for (const QString& field : fields)
-            values.push_back(table.value(field));
-        rows.push_back(std::move(values));
-    }
-    if (keep >= 0)
-        table.moveTo(keep);
-    return rows;
 }
 
 } // namespace kova::ui

@@ -6,6 +6,7 @@
 
 #include "refusedpost.h"
 #include "store/table.h"
+#include "store/tablescan.h"
 
 #include <QHash>
 #include <QObject>
@@ -98,12 +99,6 @@ bool openTable(store::Table& table);
 // Closes a table, dropping a change that was not posted.
 void closeTable(store::Table& table);
 
-// Walks every visible row of a table without telling its listeners, and puts the cursor back
-// where it was. Only while the table is browsing: moving off a row in edit would post it.
-class TableScan {
-public:
-    // Values of the named fields, one vector per visible row in the table's order.
-    static std::vector<std::vector<QVariant>> rows(store::Table& table, const QStringList& fields);
-};
+using store::TableScan;
 
 } // namespace kova::ui
