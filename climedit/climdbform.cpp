@@ -12,6 +12,7 @@
 #include "ui/datagrid.h"
 #include "ui/enterastab.h"
 #include "ui/helpviewer.h"
+#include "ui/hint.h"
 #include "ui/managededitor.h"
 #include "ui/messages.h"
 #include "ui/modal.h"
@@ -44,11 +45,6 @@ const QString kCountyIndex = QStringLiteral("CountyIndex");
 const QString kStaNameIndex = QStringLiteral("StaNameIndex");
 constexpr int kFormHelp = 14;
 constexpr int kWHRHelp = 6;
-
-void setHint(QWidget* widget, const QString& hint) {
-    widget->setToolTip(hint);
-    widget->setStatusTip(hint);
-}
 
 QLabel* caption(const QString& text) {
     auto* label = new QLabel(text);
@@ -120,9 +116,9 @@ QWidget* ClimDBForm::buildStationBoxes() {
     auto* box = new QGroupBox(QStringLiteral("Station"));
     auto* grid = new QGridLayout(box);
     nameBox_ = new ui::DataTextEdit(source, kStationName);
-    setHint(nameBox_, QStringLiteral("Official weather station name"));
+    ui::setHint(nameBox_, QStringLiteral("Official weather station name"));
     auto* number = new ui::DataTextEdit(source, QStringLiteral("Station No"));
-    setHint(number, QStringLiteral("Official weather station number."));
+    ui::setHint(number, QStringLiteral("Official weather station number."));
     countyBox_ = new ui::DataTextEdit(source, kCounty);
     grid->addWidget(caption(QStringLiteral("Station Name")), 0, 0);
     grid->addWidget(nameBox_, 0, 1, 1, 3);
@@ -133,14 +129,14 @@ QWidget* ClimDBForm::buildStationBoxes() {
 
     auto* latitude =
         new ui::DataNumericEdit(source, QStringLiteral("Latitude"), QStringLiteral("####"));
-    setHint(latitude, QStringLiteral("Latitude (example 41 deg, 19 min =  4119)."));
+    ui::setHint(latitude, QStringLiteral("Latitude (example 41 deg, 19 min =  4119)."));
     latitudeBox_ = latitude;
     auto* longitude =
         new ui::DataNumericEdit(source, QStringLiteral("Longitude"), QStringLiteral("#####"));
-    setHint(longitude, QStringLiteral("Longitude (Example 106 degrees, 8 minutes = 10608)."));
+    ui::setHint(longitude, QStringLiteral("Longitude (Example 106 degrees, 8 minutes = 10608)."));
     auto* elevation =
         new ui::DataNumericEdit(source, QStringLiteral("Elevation"), QStringLiteral("#####"));
-    setHint(elevation, QStringLiteral("Elevation in feet above sea level."));
+    ui::setHint(elevation, QStringLiteral("Elevation in feet above sea level."));
     grid->addWidget(caption(QStringLiteral("Latitude")), 3, 0);
     grid->addWidget(latitude, 3, 1);
     grid->addWidget(caption(QStringLiteral("Longitude")), 3, 2);
@@ -165,7 +161,7 @@ QWidget* ClimDBForm::buildStationBoxes() {
     grid->addWidget(new QLabel(QStringLiteral("Frost dates (mo/dy, 50% chance)")), 5, 0, 1, 4);
     for (int i = 0; i < 4; ++i) {
         auto* date = new ui::DataTextEdit(source, QLatin1String(frost[i].field));
-        setHint(date, QLatin1String(frost[i].hint));
+        ui::setHint(date, QLatin1String(frost[i].hint));
         date->setMaximumWidth(70);
         grid->addWidget(caption(QLatin1String(frost[i].label)), 6 + i / 2, (i % 2) * 2);
         grid->addWidget(date, 6 + i / 2, (i % 2) * 2 + 1);
@@ -199,7 +195,7 @@ QWidget* ClimDBForm::buildMonthlyBoxes() {
         for (int m = 1; m <= 12; ++m) {
             auto* edit = new ui::DataNumericEdit(
                 source, store::monthField(QLatin1String(s.prefix), m), QLatin1String(s.picture));
-            setHint(edit, QLatin1String(s.hint));
+            ui::setHint(edit, QLatin1String(s.hint));
             edit->setMinimumWidth(52);
             edit->setMaximumWidth(90);
             grid->addWidget(edit, row, m);
@@ -213,8 +209,8 @@ QWidget* ClimDBForm::buildWHRGroup() {
     auto* grid = new QGridLayout(box);
     whrBox_ = new ui::DataLookupCombo(&dm_.climateData(), kWHRLocation, &dm_.whrTable(),
                                       kWHRLocation, kWHRLocation);
-    setHint(whrBox_,
-            QStringLiteral("Select A representative WHR location name from the database list."));
+    ui::setHint(whrBox_, QStringLiteral(
+                             "Select A representative WHR location name from the database list."));
     // The list opens as wide as its longest site; the box itself leaves room to the grid.
     whrBox_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     whrBox_->setMinimumContentsLength(28);
@@ -226,7 +222,7 @@ QWidget* ClimDBForm::buildWHRGroup() {
         menu.exec(whrBox_->mapToGlobal(at));
     });
     whrOk_ = new QPushButton(QStringLiteral("OK"));
-    setHint(whrOk_, QStringLiteral("Save this modified record."));
+    ui::setHint(whrOk_, QStringLiteral("Save this modified record."));
     connect(whrOk_, &QPushButton::clicked, this, &ClimDBForm::postFromWHRGroup);
     whrOk_->setAutoDefault(false);
     auto* help = new QPushButton(QStringLiteral("Help"));

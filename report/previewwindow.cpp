@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -356,6 +358,21 @@ void printMarkedRows(ui::DataSource& source, const TableReportBuilder& build, QW
         const auto built = build(table);
         showReport(built->report, parent);
     });
+}
+
+QMenu* addFileMenu(QMenuBar* menuBar, QWidget* window, ui::DataSource& source,
+                   const std::vector<ReportCommand>& reports) {
+    QMenu* file = menuBar->addMenu(QStringLiteral("&File"));
+    for (const ReportCommand& command : reports)
+        file->addAction(command.caption, file, [window, &source, command] {
+            if (command.markedOnly)
+                printMarkedRows(source, command.build, window);
+            else
+                printTableReport(source, command.build, window);
+        });
+    file->addSeparator();
+    file->addAction(QStringLiteral("Close"), window, &QWidget::close);
+    return file;
 }
 
 } // namespace kova::report

@@ -14,6 +14,8 @@
 
 class QAction;
 class QLabel;
+class QMenu;
+class QMenuBar;
 class QPrinter;
 class QScrollArea;
 
@@ -127,5 +129,14 @@ void showReport(const Report& report, QWidget* parent);
 using TableReportBuilder = std::function<std::unique_ptr<TableReport>(store::Table& table)>;
 void printTableReport(ui::DataSource& source, const TableReportBuilder& build, QWidget* parent);
 void printMarkedRows(ui::DataSource& source, const TableReportBuilder& build, QWidget* parent);
+
+// The "&File" menu of an editor window: its reports in order, then "Close".
+struct ReportCommand {
+    QString caption;
+    TableReportBuilder build;
+    bool markedOnly = false; // "Print All Marked"
+};
+QMenu* addFileMenu(QMenuBar* menuBar, QWidget* window, ui::DataSource& source,
+                   const std::vector<ReportCommand>& reports);
 
 } // namespace kova::report

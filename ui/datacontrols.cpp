@@ -172,9 +172,14 @@ DataRadioGroup::DataRadioGroup(DataSource* source, const QString& field, const Q
     connect(buttons_, &QButtonGroup::idClicked, this, [this](int id) {
         if (readOnly_ || id >= values_.size())
             link_->refresh();
-        else
-            link_->write(values_[id]);
+        else if (link_->write(values_[id]))
+            emit chosen(id);
     });
+}
+
+void DataRadioGroup::choose(int index) {
+    if (QAbstractButton* button = buttons_->button(index))
+        button->click();
 }
 
 int DataRadioGroup::currentIndex() const {
@@ -340,14 +345,20 @@ void DataLookupList::showValue(const QVariant& value) {
     showing_ = true;
     const QString key = fieldText(value);
     int found = -1;
+    // Keys match as the tables' name indexes find them, letter case ignored.
     for (int i = 0; i < count() && found < 0; ++i)
-        if (fieldText(item(i)->data(Qt::UserRole)) == key)
+        if (fieldText(item(i)->data(Qt::UserRole)).compare(key, Qt::CaseInsensitive) == 0)
             found = i;
     setCurrentRow(found);
-    if (found < 0)
+    if (found < 0) {
         clearSelection();
+        scrollToTop();
+    } else {
+        scrollToItem(item(found));
+    }
     // The list table shows the chosen row; its rows are in the list's order.
-    else if (listTable_ && listTable_->state() == EditState::Browse && listTable_->recNo() != found)
+    if (found >= 0 && listTable_ && listTable_->state() == EditState::Browse &&
+        listTable_->recNo() != found)
         listTable_->moveTo(found);
     showing_ = false;
 }

@@ -103,6 +103,11 @@ public:
     FieldLink* link() const { return link_; }
     int currentIndex() const;  // -1 when the stored value is none of the values
     void setReadOnly(bool on); // a group that only shows (it never writes)
+    // Clicks the button at `index` as the user does.
+    void choose(int index);
+
+signals:
+    void chosen(int index); // after a click wrote the button's value into the row
 
 private:
     void showValue(const QVariant& value);

@@ -70,6 +70,9 @@ public:
     void setRowWords(RowWords words) { words_ = std::move(words); }
     const RowWords& rowWords() const { return words_; }
 
+    // Tells a refused post: one box, the focus on the first field to fix.
+    void tellRefused(const RefusedPost& refused);
+
     // A table failure other than a refused post, in the user's words ("Station 'X' cannot be
     // deleted.") with the table's text in the box's details; `action` is "deleted", "changed"...
     void tellFailure(const QString& action);
@@ -83,7 +86,6 @@ signals:
     void editableChanged(); // canModify() may have changed
 
 private:
-    void tellRefused(const RefusedPost& refused);
     QWidget* window() const; // of the controls bound here; nullptr when none
 
     store::Table* table_;

@@ -2,6 +2,7 @@
 
 #include "glyphs.h"
 #include "helpviewer.h"
+#include "hint.h"
 #include "placement.h"
 
 #include <QEvent>
@@ -64,10 +65,8 @@ ProgramWindow::ProgramWindow(const QString& caption, const QString& banner, cons
 QPushButton* ProgramWindow::makeButton(const QString& text, const QString& hint) {
     auto* button = new QPushButton(text);
     button->setMinimumHeight(34);
-    if (!hint.isEmpty()) {
-        button->setToolTip(hint);
-        button->setStatusTip(hint);
-    }
+    if (!hint.isEmpty())
+        setHint(button, hint);
     return button;
 }
 

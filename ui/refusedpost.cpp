@@ -52,8 +52,14 @@ RefusedPost describeRefusedPost(const store::Table& table, const RowWords& words
                            .arg(who, refused.fieldsToFix.join(QStringLiteral(", ")));
         return refused;
     }
-    const store::Table::PostRefusal& why = table.postRefusal();
-    refused.details = table.errorString();
+    return describeRefusal(table, words, table.postRefusal(), table.errorString());
+}
+
+RefusedPost describeRefusal(const store::Table& table, const RowWords& words,
+                            const store::Table::PostRefusal& why, const QString& details) {
+    const QString who = rowSubject(table, words);
+    RefusedPost refused;
+    refused.details = details;
     if (!why.missingFields.isEmpty()) {
         refused.fieldsToFix = why.missingFields;
         refused.text = QStringLiteral("%1 cannot be saved: %2 must have a value.")
@@ -65,6 +71,15 @@ RefusedPost describeRefusedPost(const store::Table& table, const RowWords& words
     } else {
         refused.text = failureText(QStringLiteral("%1 cannot be saved").arg(who), refused.details);
     }
+    return refused;
+}
+
+RefusedPost describeProblems(const store::Table& table, const RowWords& words,
+                             const QStringList& problems, const QStringList& fields) {
+    RefusedPost refused;
+    refused.fieldsToFix = inFieldOrder(table, fields);
+    refused.text = QStringLiteral("%1 cannot be saved: %2.")
+                       .arg(rowSubject(table, words), problems.join(QStringLiteral("; ")));
     return refused;
 }
 
