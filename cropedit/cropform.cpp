@@ -81,6 +81,14 @@ CropForm::CropForm(DataModule& dm, QWidget* parent) : QDialog(parent), dm_(dm) {
     dm_.createCrop().setIndexName(QStringLiteral("CropNameIndex"));
     source.setPostRoutine([this] {
         store::Table& crops = dm_.createCrop();
+        // A crop without a name could never be added to a job.
+        if (crops.asString(kCropName).isEmpty()) {
+            store::Table::PostRefusal missing;
+            missing.missingFields = QStringList{kCropName};
+            dm_.createCropData().tellRefused(
+                ui::describeRefusal(crops, dm_.createCropData().rowWords(), missing));
+            return ui::DataSource::PostOutcome::Declined;
+        }
         const RowProblems problems = createdCropProblems(crops.record());
         if (problems.any()) {
             dm_.createCropData().tellRefused(ui::describeProblems(

@@ -51,6 +51,13 @@ QString CurveGuard::deleteWarning() const {
 }
 
 bool CurveGuard::refusedByChecks() {
+    // A row without a name could never be chosen, whatever the table declares.
+    if (table_.asString(nameField_).isEmpty()) {
+        store::Table::PostRefusal missing;
+        missing.missingFields = QStringList{nameField_};
+        source_.tellRefused(ui::describeRefusal(table_, source_.rowWords(), missing));
+        return true;
+    }
     RowProblems problems;
     if (!curves_)
         problems = cropTypeProblems(table_.record());

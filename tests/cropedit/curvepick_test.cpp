@@ -2,6 +2,7 @@
 // choices of a new crop, an existing crop's own choices, each click, the check on OK and what
 // Cancel puts back.
 
+#include "qtprinting.h"
 #include "tempdatabase.h"
 
 #include "cropedit/core/curvepick.h"

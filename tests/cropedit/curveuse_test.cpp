@@ -1,6 +1,7 @@
 // Who names a curve or a crop type, the rename that carries over to the created crops, and the
 // created crops whose curves are gone, on a private copy of the delivered database.
 
+#include "qtprinting.h"
 #include "tempdatabase.h"
 
 #include "cropedit/core/curveuse.h"

@@ -1,6 +1,7 @@
 // Checks made before a crop editor row is saved: names other rows hold, fields that must
 // agree, and the stored value behind an edit.
 
+#include "qtprinting.h"
 #include "tempdatabase.h"
 
 #include "cropedit/core/rowchecks.h"
