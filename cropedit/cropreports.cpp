@@ -58,7 +58,7 @@ std::unique_ptr<report::TableReport> buildCropDetails(store::Table& crops) {
     qreal top = 2 + kRow + 1;
     report::addPair(detail, 0, top, 40, 56, QStringLiteral("Basal curve type:"),
                     QStringLiteral("Bas Crop Type"));
-    report::addPair(detail, 100, top, 28, 62, QStringLiteral("Basal curve:"),
+    report::addPair(detail, 100, top, 32, 58, QStringLiteral("Basal curve:"),
                     QStringLiteral("Bas Crop Curve Name"));
     top += kRow;
     report::addPair(detail, 0, top, 40, 56, QStringLiteral("Humidity/Wind:"),
@@ -66,7 +66,7 @@ std::unique_ptr<report::TableReport> buildCropDetails(store::Table& crops) {
     top += kRow;
     report::addPair(detail, 0, top, 40, 56, QStringLiteral("BC TR21 curve type:"),
                     QStringLiteral("BC Crop Type"));
-    report::addPair(detail, 100, top, 28, 62, QStringLiteral("BC TR21 curve:"),
+    report::addPair(detail, 100, top, 32, 58, QStringLiteral("BC TR21 curve:"),
                     QStringLiteral("BC Crop Curve Name"));
     top += kRow;
     detail.addLabel({0, top, 40, kRow}, QStringLiteral("Planting (mo/dy):"), boldStyle());

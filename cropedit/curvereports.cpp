@@ -75,14 +75,26 @@ std::unique_ptr<TableReport> buildBCAnnualList(store::Table& curves) {
 }
 
 std::unique_ptr<TableReport> buildBCPerennialList(store::Table& curves) {
-    auto built = titled(curves, QStringLiteral("List of All Blaney Criddle Perennial Crop Curves"));
-    QStringList captions;
-    for (const char* field : store::kBCPerennialKcFields)
-        captions << QString::fromLatin1(field).chopped(3); // "Jan 1 Kc": "Jan 1"
-    const Columns columns(0, {16, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13});
+    auto built =
+        titled(curves, QStringLiteral("List of All Blaney Criddle Perennial Crop Curves"));
+    // A month to a column: the 1st on one row, the 15th under it, December 31 at the end.
+    const Columns columns(0, {16, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 16});
     Band& detail = built->report.detail();
-    beginBlock(detail, 2 + kRow + 4 * kRow + 2);
-    addKcRows(detail, columns, 2 + kRow, captions, fieldNames(store::kBCPerennialKcFields), 13);
+    beginBlock(detail, 2 + kRow + 3 * kRow + 2);
+    const qreal top = 2 + kRow;
+    for (int m = 1; m <= 12; ++m) {
+        detail.addLabel(columns.rect(m, top, kRow), store::monthName(m), boldStyle().right());
+        for (int half = 0; half < 2; ++half)
+            detail.addField(columns.rect(m, top + (half + 1) * kRow, kRow),
+                            QLatin1String(store::kBCPerennialKcFields[size_t(2 * (m - 1) + half)]),
+                            plainStyle().right(), report::format::fixed(3));
+    }
+    detail.addLabel(columns.rect(13, top, kRow), QStringLiteral("Dec 31"), boldStyle().right());
+    detail.addField(columns.rect(13, top + kRow, kRow),
+                    QLatin1String(store::kBCPerennialKcFields.back()), plainStyle().right(),
+                    report::format::fixed(3));
+    detail.addLabel(columns.rect(0, top + kRow, kRow), QStringLiteral("Kc 1st"), boldStyle());
+    detail.addLabel(columns.rect(0, top + 2 * kRow, kRow), QStringLiteral("Kc 15th"), boldStyle());
     report::addRowCount(built->report, kCurveCount);
     return built;
 }
