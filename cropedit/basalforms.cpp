@@ -109,7 +109,7 @@ BasFieldVegForm::BasFieldVegForm(DataModule& dm, QWidget* parent)
     fields->addWidget(conditions);
     auto* notes = notesMemo(source(), QStringLiteral("Enter notes"));
     fields->addWidget(captioned(QStringLiteral("Notes"), notes));
-    fields->addStretch();
+    fields->addStretch(1);
     finish(fields, kcp_);
     // Name, category, Kcp, Kcm, crop type, notes.
     setTabOrder(nameBox(), categoryGroup());
@@ -218,7 +218,7 @@ BasPerenForm::BasPerenForm(DataModule& dm, QWidget* parent)
     fields->addWidget(
         captioned(QStringLiteral("Notes"),
                   notesMemo(source(), QStringLiteral("Enter notes about crop curve"))));
-    fields->addStretch();
+    fields->addStretch(1);
     finish(fields, groundCover_);
     resize(900, 660);
 }
@@ -282,7 +282,7 @@ BasGrassForm::BasGrassForm(DataModule& dm, QWidget* parent)
     fields->addWidget(
         captioned(QStringLiteral("Notes"),
                   notesMemo(source(), QStringLiteral("Enter notes about crop curve"))));
-    fields->addStretch();
+    fields->addStretch(1);
     finish(fields, lowKc_);
     setTabOrder(nameBox(), categoryGroup());
     resize(880, 620);
