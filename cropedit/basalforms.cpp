@@ -1,6 +1,7 @@
 #include "basalforms.h"
 
 #include "curvereports.h"
+#include "curvewindows.h"
 #include "datamodule.h"
 
 #include "store/fieldnames.h"
@@ -26,15 +27,6 @@ const QStringList kCategoryItems = {QStringLiteral("Humid - Moderate wind [HM]")
                                     QStringLiteral("Arid - Strong wind          [AS]")};
 const QString kKcPicture = QStringLiteral("#.##");
 const QString kNotes = QStringLiteral("Notes");
-
-ui::DataNumericEdit* numberBox(ui::DataSource& source, const QString& field, const QString& picture,
-                               const QString& hint) {
-    auto* box = new ui::DataNumericEdit(&source, field, picture);
-    ui::setHint(box, hint);
-    box->setAlignment(Qt::AlignRight);
-    box->setMaximumWidth(80);
-    return box;
-}
 
 ui::DataMemo* notesMemo(ui::DataSource& source, const QString& hint) {
     auto* memo = new ui::DataMemo(&source, kNotes);

@@ -1,6 +1,8 @@
 #include "cropform.h"
 
 #include "cropreports.h"
+#include "curveguard.h"
+#include "curvewindows.h"
 #include "datamodule.h"
 #include "pickers.h"
 #include "program.h"
@@ -50,15 +52,6 @@ ui::DataLabel* shownField(ui::DataSource& source, const QString& field) {
     return label;
 }
 
-ui::DataNumericEdit* numberBox(ui::DataSource& source, const QString& field, const QString& picture,
-                               const QString& hint) {
-    auto* box = new ui::DataNumericEdit(&source, field, picture);
-    ui::setHint(box, hint);
-    box->setAlignment(Qt::AlignRight);
-    box->setMaximumWidth(60);
-    return box;
-}
-
 QPushButton* helpButton(int context) {
     auto* button = new QPushButton(QStringLiteral("Help"));
     button->setAutoDefault(false);
@@ -81,20 +74,8 @@ CropForm::CropForm(DataModule& dm, QWidget* parent) : QDialog(parent), dm_(dm) {
     dm_.createCrop().setIndexName(QStringLiteral("CropNameIndex"));
     source.setPostRoutine([this] {
         store::Table& crops = dm_.createCrop();
-        // A crop without a name could never be added to a job.
-        if (crops.asString(kCropName).isEmpty()) {
-            store::Table::PostRefusal missing;
-            missing.missingFields = QStringList{kCropName};
-            dm_.createCropData().tellRefused(
-                ui::describeRefusal(crops, dm_.createCropData().rowWords(), missing));
+        if (refusedBeforeSave(dm_.createCropData(), kCropName, createdCropProblems(crops.record())))
             return ui::DataSource::PostOutcome::Declined;
-        }
-        const RowProblems problems = createdCropProblems(crops.record());
-        if (problems.any()) {
-            dm_.createCropData().tellRefused(ui::describeProblems(
-                crops, dm_.createCropData().rowWords(), problems.problems, problems.fields));
-            return ui::DataSource::PostOutcome::Declined;
-        }
         return crops.post() ? ui::DataSource::PostOutcome::Posted
                             : ui::DataSource::PostOutcome::Refused;
     });
@@ -227,10 +208,10 @@ QWidget* CropForm::buildDatesPage() {
         auto* group = new QGroupBox(title);
         auto* row = new QHBoxLayout(group);
         row->addWidget(new QLabel(QStringLiteral("Month No")));
-        row->addWidget(numberBox(source, month, QStringLiteral("ii"), monthHint));
+        row->addWidget(numberBox(source, month, QStringLiteral("ii"), monthHint, 60));
         row->addSpacing(16);
         row->addWidget(new QLabel(QStringLiteral("Day")));
-        row->addWidget(numberBox(source, day, QStringLiteral("ii"), dayHint));
+        row->addWidget(numberBox(source, day, QStringLiteral("ii"), dayHint, 60));
         row->addStretch();
         column->addWidget(group);
     };
@@ -277,9 +258,9 @@ QWidget* CropForm::buildSeasonPage() {
     int row = 0;
     for (const Entry& e : entries) {
         grid->addWidget(new QLabel(QLatin1String(e.caption)), row, 0);
-        grid->addWidget(
-            numberBox(source, QLatin1String(e.field), QStringLiteral("iii"), QLatin1String(e.hint)),
-            row, 1);
+        grid->addWidget(numberBox(source, QLatin1String(e.field), QStringLiteral("iii"),
+                                  QLatin1String(e.hint), 60),
+                        row, 1);
         grid->addWidget(new QLabel(QLatin1String(e.unit)), row, 2);
         ++row;
     }

@@ -49,12 +49,8 @@ std::unique_ptr<report::TableReport> buildCropDetails(store::Table& crops) {
     report::addHeadingAndTitle(report, kReportHeading,
                                QStringLiteral("Selected Local Crops, Details"));
     const auto whole = report::format::integer();
+    report::addRowBlock(report, 2 + 7 * kRow + 3, kCropName, boldStyle().size(10));
     Band& detail = report.detail();
-    detail.setHeight(2 + 7 * kRow + 3);
-    detail.addLine({0, 1}, {190, 1}, 0.1).setPrintIf([](const report::PrintContext& c) {
-        return c.rowNumber() > 1;
-    });
-    detail.addField({0, 2, 190, kRow}, kCropName, boldStyle().size(10));
     qreal top = 2 + kRow + 1;
     report::addPair(detail, 0, top, 40, 56, QStringLiteral("Basal curve type:"),
                     QStringLiteral("Bas Crop Type"));

@@ -50,22 +50,27 @@ QString CurveGuard::deleteWarning() const {
     return cropedit::deleteWarning(users, what());
 }
 
-bool CurveGuard::refusedByChecks() {
-    // A row without a name could never be chosen, whatever the table declares.
-    if (table_.asString(nameField_).isEmpty()) {
+bool refusedBeforeSave(ui::DataSource& source, const QString& nameField,
+                       const RowProblems& problems) {
+    store::Table& table = *source.table();
+    if (table.asString(nameField).isEmpty()) {
         store::Table::PostRefusal missing;
-        missing.missingFields = QStringList{nameField_};
-        source_.tellRefused(ui::describeRefusal(table_, source_.rowWords(), missing));
+        missing.missingFields = QStringList{nameField};
+        source.tellRefused(ui::describeRefusal(table, source.rowWords(), missing));
         return true;
     }
-    RowProblems problems;
-    if (!curves_)
-        problems = cropTypeProblems(table_.record());
     if (problems.any()) {
-        source_.tellRefused(
-            ui::describeProblems(table_, source_.rowWords(), problems.problems, problems.fields));
+        source.tellRefused(
+            ui::describeProblems(table, source.rowWords(), problems.problems, problems.fields));
         return true;
     }
+    return false;
+}
+
+bool CurveGuard::refusedByChecks() {
+    if (refusedBeforeSave(source_, nameField_,
+                          curves_ ? RowProblems{} : cropTypeProblems(table_.record())))
+        return true;
     bool taken = false;
     QString error;
     if (!nameTakenByAnother(table_, nameField_, &taken, &error)) {

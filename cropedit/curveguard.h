@@ -13,6 +13,13 @@
 
 namespace kova::cropedit {
 
+struct RowProblems;
+
+// Refuses a row without a name (it could never be chosen, whatever the table declares) or
+// with fields that disagree, telling it as the table's own refusals are; true when refused.
+bool refusedBeforeSave(ui::DataSource& source, const QString& nameField,
+                       const RowProblems& problems);
+
 class CurveGuard : public QObject {
     Q_OBJECT
 public:

@@ -27,15 +27,6 @@ std::unique_ptr<TableReport> titled(store::Table& table, const QString& title) {
     return built;
 }
 
-// One curve to a block: a rule, its name in bold and what follows.
-void beginBlock(Band& detail, qreal height) {
-    detail.setHeight(height);
-    detail.addLine({0, 1}, {190, 1}, 0.1).setPrintIf([](const report::PrintContext& c) {
-        return c.rowNumber() > 1;
-    });
-    detail.addField({0, 2, 190, kRow}, kName, boldStyle());
-}
-
 // Rows of Kc values under their captions: `perRow` values a row, `columns` column 0 for
 // the row captions.
 qreal addKcRows(Band& band, const Columns& columns, qreal top, const QStringList& captions,
@@ -68,19 +59,18 @@ std::unique_ptr<TableReport> buildBCAnnualList(store::Table& curves) {
         captions << QStringLiteral("%1%").arg(i * 5);
     const Columns columns(0, {20, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15});
     Band& detail = built->report.detail();
-    beginBlock(detail, 2 + kRow + 4 * kRow + 2);
+    report::addRowBlock(built->report, 2 + kRow + 4 * kRow + 2, kName);
     addKcRows(detail, columns, 2 + kRow, captions, fieldNames(store::kBCAnnualKcFields), 11);
     report::addRowCount(built->report, kCurveCount);
     return built;
 }
 
 std::unique_ptr<TableReport> buildBCPerennialList(store::Table& curves) {
-    auto built =
-        titled(curves, QStringLiteral("List of All Blaney Criddle Perennial Crop Curves"));
+    auto built = titled(curves, QStringLiteral("List of All Blaney Criddle Perennial Crop Curves"));
     // A month to a column: the 1st on one row, the 15th under it, December 31 at the end.
     const Columns columns(0, {16, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 16});
     Band& detail = built->report.detail();
-    beginBlock(detail, 2 + kRow + 3 * kRow + 2);
+    report::addRowBlock(built->report, 2 + kRow + 3 * kRow + 2, kName);
     const qreal top = 2 + kRow;
     for (int m = 1; m <= 12; ++m) {
         detail.addLabel(columns.rect(m, top, kRow), store::monthName(m), boldStyle().right());
@@ -160,7 +150,7 @@ std::unique_ptr<TableReport> buildPerennialList(store::Table& curves) {
 std::unique_ptr<TableReport> buildPerennialDetails(store::Table& curves) {
     auto built = titled(curves, QStringLiteral("Selected Perennial Crop Curves (Details)"));
     Band& detail = built->report.detail();
-    beginBlock(detail, 2 + 6 * kRow + 3);
+    report::addRowBlock(built->report, 2 + 6 * kRow + 3, kName);
     qreal top = 2 + kRow;
     report::addPair(detail, 0, top, 30, 20, QStringLiteral("Humidity/Wind:"),
                     QStringLiteral("Humidity/Wind"));
@@ -201,7 +191,7 @@ std::unique_ptr<TableReport> buildGrassList(store::Table& curves) {
 std::unique_ptr<TableReport> buildGrassDetails(store::Table& curves) {
     auto built = titled(curves, QStringLiteral("Selected Grass and Forage Legume Crops"));
     Band& detail = built->report.detail();
-    beginBlock(detail, 2 + 5 * kRow + 3);
+    report::addRowBlock(built->report, 2 + 5 * kRow + 3, kName);
     const auto kc = report::format::fixed(2);
     const auto whole = report::format::integer();
     qreal top = 2 + kRow;

@@ -2,11 +2,21 @@
 
 #include "cropedit/core/humiditywind.h"
 #include "ui/datacontrols.h"
+#include "ui/hint.h"
 
 #include <QMenu>
 #include <QMenuBar>
 
 namespace kova::cropedit {
+
+ui::DataNumericEdit* numberBox(ui::DataSource& source, const QString& field, const QString& picture,
+                               const QString& hint, int maxWidth) {
+    auto* box = new ui::DataNumericEdit(&source, field, picture);
+    ui::setHint(box, hint);
+    box->setAlignment(Qt::AlignRight);
+    box->setMaximumWidth(maxWidth);
+    return box;
+}
 
 ui::DataRadioGroup* categoryGroup(ui::DataSource& source, const QString& field,
                                   const QString& title, const QStringList& items) {

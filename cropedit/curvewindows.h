@@ -1,18 +1,23 @@
 #pragma once
-// What the three basal curve windows share beyond the managed editor: the humidity/wind radio
-// group on the table's category field and the "Show By" menu (one category, or every curve in
-// name order).
+// What the crop editor's windows share beyond the shared desktop pieces: numeric boxes, the
+// humidity/wind radio group on a table's category field and the "Show By" menu of the basal
+// curve windows (one category, or every curve in name order).
 
 #include <QStringList>
 
 class QMenuBar;
 
 namespace kova::ui {
+class DataNumericEdit;
 class DataRadioGroup;
 class DataSource;
 } // namespace kova::ui
 
 namespace kova::cropedit {
+
+// A numeric box on `field` with its picture and hint, its value to the right.
+ui::DataNumericEdit* numberBox(ui::DataSource& source, const QString& field, const QString& picture,
+                               const QString& hint, int maxWidth = 80);
 
 // The radio group of a curve window's category field, items in the order HM, HS, AM, AS.
 ui::DataRadioGroup* categoryGroup(ui::DataSource& source, const QString& field,

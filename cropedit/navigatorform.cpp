@@ -1,6 +1,7 @@
 #include "navigatorform.h"
 
 #include "curveguard.h"
+#include "curvewindows.h"
 
 #include "ui/datacontrols.h"
 #include "ui/enterastab.h"
@@ -51,10 +52,7 @@ QWidget* NavigatorForm::buildBoxes() {
     const int columns = std::max(settings_.columns, 1);
     for (size_t i = 0; i < settings_.boxes.size(); ++i) {
         const NavigatorFormSettings::Box& b = settings_.boxes[i];
-        auto* edit = new ui::DataNumericEdit(&source_, b.field, b.picture);
-        ui::setHint(edit, b.hint);
-        edit->setAlignment(Qt::AlignRight);
-        edit->setMaximumWidth(80);
+        ui::DataNumericEdit* edit = numberBox(source_, b.field, b.picture, b.hint);
         auto* label = new QLabel(b.label);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setBuddy(edit);

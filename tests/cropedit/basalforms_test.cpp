@@ -93,8 +93,8 @@ TEST_F(BasalForms, TheFieldAndVegetableWindowShowsTheCurvesCropTypeAndMovesFromT
     EXPECT_EQ(form->cropTypeValues().at(3), "180");
     form->cropTypeOk()->click(); // "Post selection"
     EXPECT_EQ(dm->basFldVeg().state(), EditState::Browse);
-    EXPECT_EQ(stored("CrpAnNam", "Crop Curve Name", "Barley AM", "Crop Type"), "Winter wheat");
-    EXPECT_EQ(stored("CrpAnNam", "Crop Curve Name", "Barley AM", "Climate/Wind"), "AS");
+    EXPECT_EQ(storedField("CrpAnNam", "Crop Curve Name", "Barley AM", "Crop Type"), "Winter wheat");
+    EXPECT_EQ(storedField("CrpAnNam", "Crop Curve Name", "Barley AM", "Climate/Wind"), "AS");
 }
 
 TEST_F(BasalForms, ANewPerennialCurveIsUnmarkedAndNeedsItsSeasonMonths) {
@@ -120,8 +120,8 @@ TEST_F(BasalForms, ANewPerennialCurveIsUnmarkedAndNeedsItsSeasonMonths) {
     EXPECT_FALSE(form->editor()->toggleEditMode());
     retype(form->monthBox(1), "");
     ASSERT_TRUE(form->editor()->toggleEditMode());
-    EXPECT_EQ(stored("CrpPeren", "Crop Curve Name", "Jujube's orchard HM", "Marked"), "false");
-    EXPECT_EQ(stored("CrpPeren", "Crop Curve Name", "Jujube's orchard HM", "Jan Kc"), "");
+    EXPECT_EQ(storedField("CrpPeren", "Crop Curve Name", "Jujube's orchard HM", "Marked"), "false");
+    EXPECT_EQ(storedField("CrpPeren", "Crop Curve Name", "Jujube's orchard HM", "Jan Kc"), "");
 
     // A second curve of that name, in other letters, is refused: the table has no key for it.
     ASSERT_TRUE(form->editor()->toggleEditMode());
@@ -182,7 +182,7 @@ TEST_F(BasalForms, MarksShowAllMarkedAndTheHayChoice) {
     ASSERT_TRUE(form->editor()->toggleEditMode());
     form->hayGroup()->choose(1);
     ASSERT_TRUE(form->editor()->toggleEditMode());
-    EXPECT_EQ(stored("CrpForag", "Crop Curve Name", "Alfalfa hay AM", "Hay"), "false");
+    EXPECT_EQ(storedField("CrpForag", "Crop Curve Name", "Alfalfa hay AM", "Hay"), "false");
 }
 
 TEST_F(BasalForms, DeletingOrRenamingACurveCropsUseNamesThemAndARenameCarriesOver) {

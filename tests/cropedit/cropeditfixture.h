@@ -13,6 +13,8 @@
 
 namespace kova::cropedit::test {
 
+using kova::test::storedField;
+
 class CropEditFixture : public kova::test::WindowFixture {
 protected:
     explicit CropEditFixture(Contents contents = Contents::Delivered)
@@ -26,18 +28,6 @@ protected:
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
         return window;
-    }
-
-    // A field of the row whose `keyField` is `key`, read through a fresh cursor.
-    static QString stored(const QString& table, const QString& keyField, const QString& key,
-                          const QString& field) {
-        store::Table t(table);
-        if (!t.open())
-            return QStringLiteral("<cannot open>");
-        for (t.first(); !t.eof(); t.next())
-            if (t.asString(keyField) == key)
-                return t.asString(field);
-        return QStringLiteral("<no row>");
     }
 
     // Types into a box as a person does: the old text selected and replaced.

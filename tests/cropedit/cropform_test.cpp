@@ -111,9 +111,9 @@ TEST_F(CreatedCrops, ANewCropStartsFromTheLastUsedCurvesAndTheStateEndsWithTheRo
                 QTest::keyClicks(box, value);
     ASSERT_TRUE(form->editor()->toggleEditMode());
     EXPECT_FALSE(form->newCropState());
-    EXPECT_EQ(stored("KovaCrop", "Cop Name", "Farmer's corn", "BC Crop Curve Name"),
+    EXPECT_EQ(storedField("KovaCrop", "Cop Name", "Farmer's corn", "BC Crop Curve Name"),
               "Corn (sweet)");
-    EXPECT_EQ(stored("KovaCrop", "Cop Name", "Farmer's corn", "Marked"), "false");
+    EXPECT_EQ(storedField("KovaCrop", "Cop Name", "Farmer's corn", "Marked"), "false");
 
     // A picker on the crop now shows its own choices, not the last-used ones.
     nextPicker<GetBCDlg>(
@@ -151,8 +151,9 @@ TEST_F(CreatedCrops, CancelLeavesAnExistingCropAsItWasAndOKPostsIt) {
         true);
     form->tr21Button()->click();
     EXPECT_EQ(crops().state(), EditState::Browse);
-    EXPECT_EQ(stored("KovaCrop", "Cop Name", "Hops", "BC Crop Curve Name"), "Grain Sorghum");
-    EXPECT_EQ(stored("KovaCrop", "Cop Name", "Hops", "BC Crop Type"), "Blaney Criddle Annual Crop");
+    EXPECT_EQ(storedField("KovaCrop", "Cop Name", "Hops", "BC Crop Curve Name"), "Grain Sorghum");
+    EXPECT_EQ(storedField("KovaCrop", "Cop Name", "Hops", "BC Crop Type"),
+              "Blaney Criddle Annual Crop");
 }
 
 TEST_F(CreatedCrops, OKWarnsWhileTheCropNamesACurveTheListDoesNotOffer) {
@@ -171,7 +172,7 @@ TEST_F(CreatedCrops, OKWarnsWhileTheCropNamesACurveTheListDoesNotOffer) {
         },
         false);
     form->tr21Button()->click();
-    EXPECT_EQ(stored("KovaCrop", "Cop Name", "Alfalfa hay", "BC Crop Type"),
+    EXPECT_EQ(storedField("KovaCrop", "Cop Name", "Alfalfa hay", "BC Crop Type"),
               "Blaney Criddle Perennial Crop");
     EXPECT_EQ(crops().state(), EditState::Browse);
 }
@@ -238,7 +239,7 @@ TEST_F(CreatedCrops, DatesOutsideTheirMonthAreRefusedWithTheFieldsToFix) {
     EXPECT_FALSE(form->editor()->toggleEditMode());
     EXPECT_EQ(lastMessage().text,
               "Crop 'Barley' cannot be saved: Plant Day 30 is past the end of month 2 (28 days).");
-    EXPECT_EQ(stored("KovaCrop", "Cop Name", "Barley", "Plant Mo"), "4");
+    EXPECT_EQ(storedField("KovaCrop", "Cop Name", "Barley", "Plant Mo"), "4");
 }
 
 TEST_F(EmptyCropTable, APickerOnAnEmptyTableComposesANewCrop) {

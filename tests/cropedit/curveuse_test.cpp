@@ -18,16 +18,7 @@ const store::CurveTable& table(const char* name) {
     return *store::curveTableNamed(QLatin1String(name));
 }
 
-QString fieldOf(const QString& tableName, const QString& keyField, const QString& key,
-                const QString& field) {
-    store::Table t(tableName);
-    if (!t.open())
-        return QStringLiteral("<cannot open>");
-    for (t.first(); !t.eof(); t.next())
-        if (t.asString(keyField) == key)
-            return t.asString(field);
-    return QStringLiteral("<no row>");
-}
+using kova::test::storedField;
 
 struct CurveUseTest : ::testing::Test {
     kova::test::TempDatabase db;
@@ -85,21 +76,21 @@ TEST_F(CurveUseTest, ARenameCarriesOverToTheCreatedCropsOfThatTableOnly) {
         ASSERT_TRUE(tx.commit());
     }
     for (const char* crop : {"Winter wheat", "Winter wheat - fall part"})
-        EXPECT_EQ(fieldOf("KovaCrop", "Cop Name", crop, "Bas Crop Curve Name"),
+        EXPECT_EQ(storedField("KovaCrop", "Cop Name", crop, "Bas Crop Curve Name"),
                   "Winter wheat (arid)");
     // Saved jobs keep what they stored, other tables' names stay.
-    EXPECT_EQ(fieldOf("KovaJobCrop", "Crop Name", "Barley", "Curve Name"), "Barley AM");
+    EXPECT_EQ(storedField("KovaJobCrop", "Crop Name", "Barley", "Curve Name"), "Barley AM");
     {
         store::Transaction tx(*db);
         ASSERT_TRUE(use.renameCurve(table("CrpBCAnu"), "Corn (grain)", "Corn", &error));
         ASSERT_TRUE(use.renameCropType("Small grains (spring)", "Spring grains", &error));
         // Not committed: both go back.
     }
-    EXPECT_EQ(fieldOf("KovaCrop", "Cop Name", "Corn (grain)", "BC Crop Curve Name"),
+    EXPECT_EQ(storedField("KovaCrop", "Cop Name", "Corn (grain)", "BC Crop Curve Name"),
               "Corn (grain)");
-    EXPECT_EQ(fieldOf("KovaCrop", "Cop Name", "Corn (grain)", "Bas Crop Curve Name"),
+    EXPECT_EQ(storedField("KovaCrop", "Cop Name", "Corn (grain)", "Bas Crop Curve Name"),
               "Corn (grain) AM");
-    EXPECT_EQ(fieldOf("CrpAnNam", "Crop Curve Name", "Barley AM", "Crop Type"),
+    EXPECT_EQ(storedField("CrpAnNam", "Crop Curve Name", "Barley AM", "Crop Type"),
               "Small grains (spring)");
 
     const QString words =

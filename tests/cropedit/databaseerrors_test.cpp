@@ -72,7 +72,7 @@ TEST_F(DatabaseErrors, ARenameThatCannotBeStoredChangesNeitherTheCurveNorItsCrop
     EXPECT_EQ(lastMessage().text,
               "Curve 'Alfalfa AM' cannot be renamed: the database is read-only.");
     EXPECT_EQ(dm->basGrass().state(), EditState::Edit);
-    EXPECT_EQ(stored("KovaCrop", "Cop Name", "Alfalfa hay", "Bas Crop Curve Name"),
+    EXPECT_EQ(storedField("KovaCrop", "Cop Name", "Alfalfa hay", "Bas Crop Curve Name"),
               "Alfalfa hay AM");
 }
 

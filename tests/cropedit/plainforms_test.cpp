@@ -90,7 +90,7 @@ TEST_F(PlainForms, ANewCurveIsTypedPostedAndANameInOtherLettersIsRefused) {
     form->navigator()->click(ui::Navigator::Post);
     EXPECT_EQ(dm->bcAnnual().state(), EditState::Browse);
     EXPECT_EQ(rowCount("CrpBCAnu"), before + 1);
-    EXPECT_EQ(stored("CrpBCAnu", "Crop Curve Name", "Farmer's corn", "5% Kc"), "0.5");
+    EXPECT_EQ(storedField("CrpBCAnu", "Crop Curve Name", "Farmer's corn", "5% Kc"), "0.5");
 }
 
 TEST_F(PlainForms, ClosingSavesTheRowAndStaysOpenWhenItCannot) {
@@ -101,7 +101,7 @@ TEST_F(PlainForms, ClosingSavesTheRowAndStaysOpenWhenItCannot) {
     EXPECT_EQ(dm->bcPeren().state(), EditState::Edit);
     form->close();
     EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(stored("CrpBCPer", "Crop Curve Name", name, "Dec 31 Kc"), "0.61");
+    EXPECT_EQ(storedField("CrpBCPer", "Crop Curve Name", name, "Dec 31 Kc"), "0.61");
 
     form->show();
     form->navigator()->click(ui::Navigator::Insert);
@@ -127,14 +127,15 @@ TEST_F(PlainForms, DeletingOrRenamingACurveCreatedCropsUseAsksFirst) {
         "Created crops that use this curve: Potatoes, Potatoes - humid."));
     EXPECT_EQ(dm->bcAnnual().state(), EditState::Edit);
     EXPECT_EQ(form->nameBox()->text(), "Potatoes (TR21)");
-    EXPECT_EQ(stored("KovaCrop", "Cop Name", "Potatoes", "BC Crop Curve Name"), "Potatoes");
+    EXPECT_EQ(storedField("KovaCrop", "Cop Name", "Potatoes", "BC Crop Curve Name"), "Potatoes");
 
     // Yes: the curve and its created crops in one go.
     responder->queue(ui::Answer::Yes);
     form->navigator()->click(ui::Navigator::Post);
     EXPECT_EQ(dm->bcAnnual().state(), EditState::Browse);
-    EXPECT_EQ(stored("KovaCrop", "Cop Name", "Potatoes", "BC Crop Curve Name"), "Potatoes (TR21)");
-    EXPECT_EQ(stored("KovaCrop", "Cop Name", "Potatoes - humid", "BC Crop Curve Name"),
+    EXPECT_EQ(storedField("KovaCrop", "Cop Name", "Potatoes", "BC Crop Curve Name"),
+              "Potatoes (TR21)");
+    EXPECT_EQ(storedField("KovaCrop", "Cop Name", "Potatoes - humid", "BC Crop Curve Name"),
               "Potatoes (TR21)");
 
     // Delete names its crops and the question's default is No.
@@ -173,7 +174,7 @@ TEST_F(PlainForms, CropTypesKeepTheirFractionsInOrderAndTheirCurvesOnARename) {
     EXPECT_TRUE(lastMessage().informativeText.contains("Barley AM"))
         << lastMessage().informativeText.toStdString();
     EXPECT_EQ(dm->anType().state(), EditState::Browse);
-    EXPECT_EQ(stored("CrpAnNam", "Crop Curve Name", "Barley AM", "Crop Type"),
+    EXPECT_EQ(storedField("CrpAnNam", "Crop Curve Name", "Barley AM", "Crop Type"),
               "Spring small grains");
     EXPECT_EQ(countWhere("CrpAnNam", "Crop Type", "Small grains (spring)"), 0);
 }
