@@ -23,20 +23,30 @@
 
 namespace kova::cropedit {
 
+namespace {
+
+// The category items of the curve windows, blanks as they have always been.
+const QStringList kCategoryItems = {QStringLiteral("Humid - Moderate wind [HM]"),
+                                    QStringLiteral("Humid - Strong wind      [HS]"),
+                                    QStringLiteral("Arid - Moderate wind     [AM]"),
+                                    QStringLiteral("Arid - Strong wind          [AS]")};
+
+} // namespace
+
 BasalCurveForm::BasalCurveForm(ui::DataSource& source, BasalCurveFormSettings settings,
                                QWidget* parent)
     : QDialog(parent), source_(source), settings_(std::move(settings)),
       curves_(store::curveTableNamed(settings_.table)) {
     setWindowTitle(settings_.caption);
     // Name order whatever order the table was left in (a picker lists it by category).
-    source_.table()->setIndexName(settings_.nameIndex);
+    source_.table()->setIndexName(curves_->nameIndex);
     guard_ = new CurveGuard(source_, curves_, this);
 
     nameBox_ = new ui::DataTextEdit(&source_, store::kCurveNameField);
     ui::setHint(nameBox_, settings_.nameHint);
     nameBox_->setMinimumWidth(300);
     category_ = cropedit::categoryGroup(source_, curves_->categoryField, settings_.categoryTitle,
-                                        settings_.categoryItems);
+                                        kCategoryItems);
     ui::setHint(category_, QStringLiteral("Select Humidity/Wind"));
     grid_ = new ui::DataGrid(&source_, {{store::kCurveNameField, store::kCurveNameField,
                                          ui::GridColumn::kFieldWidth, true}});
@@ -89,7 +99,7 @@ void BasalCurveForm::finish(QVBoxLayout* fields, QWidget* afterCategory) {
                         {{settings_.listCaption, settings_.listReport},
                          {QStringLiteral("Print All Marked"), settings_.markedReport, true}});
     editor_->addMarksMenu(bar);
-    addShowByMenu(bar, source_, settings_.nameIndex);
+    addShowByMenu(bar, source_, curves_->nameIndex);
     ui::Help::addMenu(bar, [this] { showAboutBox(this); });
 
     ui::Help::setContext(this, settings_.helpContext);

@@ -29,11 +29,9 @@ class CurveGuard;
 
 struct BasalCurveFormSettings {
     QString caption;
-    QString table; // "CrpAnNam"
-    QString nameIndex;
+    QString table; // "CrpAnNam"; its name index orders the window and "Show All"
     QString nameHint;
     QString categoryTitle;
-    QStringList categoryItems;
     QString listCaption; // the File menu's list report
     report::TableReportBuilder listReport;
     report::TableReportBuilder markedReport;

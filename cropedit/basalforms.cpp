@@ -20,11 +20,6 @@ namespace kova::cropedit {
 
 namespace {
 
-// The category items of the curve windows, blanks as they have always been.
-const QStringList kCategoryItems = {QStringLiteral("Humid - Moderate wind [HM]"),
-                                    QStringLiteral("Humid - Strong wind      [HS]"),
-                                    QStringLiteral("Arid - Moderate wind     [AM]"),
-                                    QStringLiteral("Arid - Strong wind          [AS]")};
 const QString kKcPicture = QStringLiteral("#.##");
 const QString kNotes = QStringLiteral("Notes");
 
@@ -45,48 +40,38 @@ QWidget* captioned(const QString& caption, QWidget* box) {
 }
 
 BasalCurveFormSettings fieldVegSettings() {
-    BasalCurveFormSettings s;
-    s.caption = QStringLiteral("Review or Edit Basal Kc Curves for Field and Vegetable Crops");
-    s.table = QStringLiteral("CrpAnNam");
-    s.nameIndex = QStringLiteral("Crop Curve Name");
-    s.nameHint = QStringLiteral("Enter a unique crop curve name");
-    s.categoryTitle = QStringLiteral("Condition Selection");
-    s.categoryItems = kCategoryItems;
-    s.listCaption = QStringLiteral("Print Curve Name List");
-    s.listReport = buildFieldVegList;
-    s.markedReport = buildFieldVegDetails;
-    s.helpContext = 8;
-    return s;
+    return {.caption =
+                QStringLiteral("Review or Edit Basal Kc Curves for Field and Vegetable Crops"),
+            .table = QStringLiteral("CrpAnNam"),
+            .nameHint = QStringLiteral("Enter a unique crop curve name"),
+            .categoryTitle = QStringLiteral("Condition Selection"),
+            .listCaption = QStringLiteral("Print Curve Name List"),
+            .listReport = buildFieldVegList,
+            .markedReport = buildFieldVegDetails,
+            .helpContext = 8};
 }
 
 BasalCurveFormSettings perennialSettings() {
-    BasalCurveFormSettings s;
-    s.caption = QStringLiteral("Review or Edit Basal Kc Curves for Perennial and Specialty Crops");
-    s.table = QStringLiteral("CrpPeren");
-    s.nameIndex = QStringLiteral("CropCurveName");
-    s.nameHint = QStringLiteral("Enter a unique name descriptive of the crop");
-    s.categoryTitle = QStringLiteral("Humidity/Wind condition selection");
-    s.categoryItems = kCategoryItems;
-    s.listCaption = QStringLiteral("Print Crop Curve  List");
-    s.listReport = buildPerennialList;
-    s.markedReport = buildPerennialDetails;
-    s.helpContext = 10;
-    return s;
+    return {.caption =
+                QStringLiteral("Review or Edit Basal Kc Curves for Perennial and Specialty Crops"),
+            .table = QStringLiteral("CrpPeren"),
+            .nameHint = QStringLiteral("Enter a unique name descriptive of the crop"),
+            .categoryTitle = QStringLiteral("Humidity/Wind condition selection"),
+            .listCaption = QStringLiteral("Print Crop Curve  List"),
+            .listReport = buildPerennialList,
+            .markedReport = buildPerennialDetails,
+            .helpContext = 10};
 }
 
 BasalCurveFormSettings grassSettings() {
-    BasalCurveFormSettings s;
-    s.caption = QStringLiteral("Review or Edit Basal Kc Curves for Grass Crops");
-    s.table = QStringLiteral("CrpForag");
-    s.nameIndex = QStringLiteral("CropCurveName");
-    s.nameHint = QStringLiteral("Enter a unique crop curve name");
-    s.categoryTitle = QStringLiteral("Humidity/Wind condition selection");
-    s.categoryItems = kCategoryItems;
-    s.listCaption = QStringLiteral("Print Crop Curve List");
-    s.listReport = buildGrassList;
-    s.markedReport = buildGrassDetails;
-    s.helpContext = 11;
-    return s;
+    return {.caption = QStringLiteral("Review or Edit Basal Kc Curves for Grass Crops"),
+            .table = QStringLiteral("CrpForag"),
+            .nameHint = QStringLiteral("Enter a unique crop curve name"),
+            .categoryTitle = QStringLiteral("Humidity/Wind condition selection"),
+            .listCaption = QStringLiteral("Print Crop Curve List"),
+            .listReport = buildGrassList,
+            .markedReport = buildGrassDetails,
+            .helpContext = 11};
 }
 
 } // namespace

@@ -40,7 +40,7 @@ TEST_F(CalcPickup, ACropComposedFromANewCurveIsComputedWithThatCurve) {
     {
         auto curves = open<BCAnuForm>({&dm->bcAnnual()});
         curves->navigator()->click(ui::Navigator::Insert);
-        QTest::keyClicks(curves->nameBox(), "Flat test curve");
+        QTest::keyClicks(curves->nameBox(), "Farmer's flat curve");
         for (int i = 0; i < curves->boxCount(); ++i)
             QTest::keyClicks(curves->box(i), "1.2");
         curves->close();
@@ -50,12 +50,12 @@ TEST_F(CalcPickup, ACropComposedFromANewCurveIsComputedWithThatCurve) {
     auto form = open<CropForm>({&dm->createCrop(), &dm->crpLastUse()});
     ASSERT_TRUE(form->editor()->toggleEditMode());
     form->editor()->insertAction()->trigger();
-    QTest::keyClicks(form->nameBox(), "Flat test crop");
+    QTest::keyClicks(form->nameBox(), "Farmer's flat crop");
     onNextDialog([](QDialog& dialog) {
         auto& picker = static_cast<GetBCDlg&>(dialog);
         ui::DataLookupList* list = picker.curveList();
         for (int i = 0; i < list->count(); ++i)
-            if (list->item(i)->text() == "Flat test curve")
+            if (list->item(i)->text() == "Farmer's flat curve")
                 list->choose(i);
         picker.accept();
         return picker.result();
@@ -71,7 +71,7 @@ TEST_F(CalcPickup, ACropComposedFromANewCurveIsComputedWithThatCurve) {
     ASSERT_TRUE(form->editor()->toggleEditMode()) << messageTexts().join(" | ").toStdString();
     form->close();
 
-    const QJsonObject crop = computeCrop("Flat test crop");
+    const QJsonObject crop = computeCrop("Farmer's flat crop");
     ASSERT_FALSE(crop.isEmpty());
     EXPECT_EQ(crop.value("curve_index").toInt(), 3);
     const QJsonArray kc = crop.value("kc").toArray();

@@ -245,18 +245,25 @@ TEST_F(CreatedCrops, DatesOutsideTheirMonthAreRefusedWithTheFieldsToFix) {
 TEST_F(EmptyCropTable, APickerOnAnEmptyTableComposesANewCrop) {
     openForm();
     EXPECT_FALSE(form->editor()->editMode());
+    nextPicker<GetBasDlg>(
+        [this](GetBasDlg&) { EXPECT_EQ(field("Bas Crop Curve Name"), "Corn (grain) AM"); }, false);
     nextPicker<GetBCDlg>(
         [this](GetBCDlg& picker) {
             EXPECT_EQ(picker.typeButtons()->checkedId(), 0);
             EXPECT_EQ(field("BC Crop Curve Name"), "Corn (grain)");
         },
         false);
-    form->tr21Button()->click();
+    form->basalButton()->click();
+    EXPECT_EQ(dialogsShown, QStringList({"kova::cropedit::GetBasDlg", "kova::cropedit::GetBCDlg"}));
     EXPECT_TRUE(form->editor()->editMode());
     EXPECT_TRUE(form->newCropState());
     EXPECT_EQ(crops().state(), EditState::Insert);
     // Cancel keeps a new crop's first choices.
+    EXPECT_EQ(field("Bas Crop Type"), "Field and vegetable crops");
     EXPECT_EQ(field("BC Crop Type"), "Blaney Criddle Annual Crop");
+    // The category only shows here: clicking it changes nothing.
+    form->categoryGroup()->choose(0);
+    EXPECT_EQ(field("Humidity/Wind"), "AM");
     form->editor()->cancelAction()->trigger();
     EXPECT_FALSE(form->newCropState());
     EXPECT_EQ(rowCount("KovaCrop"), 0);
