@@ -32,7 +32,9 @@ QMessageBox::Icon iconOf(MessageKind kind) {
 }
 
 // A short question ("Delete?") makes a narrow box: its title bar would cut the row's name and
-// the name under the text would break. The box is made as wide as they need, within reason.
+// the name under the text would break. The box is made as wide as they need, within reason. A
+// text wider than that is left to the box, which wraps it: a minimum width set on its label
+// would take the place of the text's own and cut the text off.
 void widenForTitleAndName(QMessageBox& box) {
     auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
     if (!text)
@@ -40,10 +42,14 @@ void widenForTitleAndName(QMessageBox& box) {
     constexpr int kTitleBarExtras = 140; // icon and buttons of a title bar
     constexpr int kWidest = 520;
     const QFontMetrics metrics(box.font());
+    int textWidth = 0;
+    for (const QString& line : box.text().split(QLatin1Char('\n')))
+        textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
     const int wanted =
         std::max(metrics.horizontalAdvance(box.windowTitle()) * 11 / 10 + kTitleBarExtras - 60,
                  metrics.horizontalAdvance(box.informativeText()) + 8);
-    text->setMinimumWidth(std::min(wanted, kWidest));
+    if (wanted > textWidth)
+        text->setMinimumWidth(std::min(wanted, kWidest));
 }
 
 } // namespace
