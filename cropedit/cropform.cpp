@@ -305,8 +305,11 @@ void CropForm::done(int result) {
     store::Table& lastUse = dm_.crpLastUse();
     if (lastUse.isOpen() && lastUse.state() == EditState::Edit)
         lastUse.post();
-    dm_.createCropData().setPostRoutine({}); // the data source outlives the window
     QDialog::done(result);
+}
+
+CropForm::~CropForm() {
+    dm_.createCropData().setPostRoutine({}); // the data source outlives the window
 }
 
 // --- the pickers --------------------------------------------------------------------------------

@@ -30,6 +30,7 @@ class CropForm : public QDialog {
     Q_OBJECT
 public:
     explicit CropForm(DataModule& dm, QWidget* parent = nullptr);
+    ~CropForm() override;
 
     // --- commands ---------------------------------------------------------------------------
     void getBasalCurve(); // "Get Grass Ref. Curve", then the TR21 picker for a new crop
