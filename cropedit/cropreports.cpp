@@ -69,19 +69,19 @@ std::unique_ptr<report::TableReport> buildCropDetails(store::Table& crops) {
     detail.addComputed({40, top, 20, kRow},
                        monthDay(QStringLiteral("Plant Mo"), QStringLiteral("Plant Day")),
                        plainStyle());
-    detail.addLabel({100, top, 40, kRow}, QStringLiteral("Harvest (mo/dy):"), boldStyle());
-    detail.addComputed({140, top, 20, kRow},
+    detail.addLabel({100, top, 32, kRow}, QStringLiteral("Harvest (mo/dy):"), boldStyle());
+    detail.addComputed({132, top, 20, kRow},
                        monthDay(QStringLiteral("Harvest Mo"), QStringLiteral("Harvest Day")),
                        plainStyle());
     top += kRow;
     report::addPair(detail, 0, top, 40, 20, QStringLiteral("Min. grow days:"),
                     QStringLiteral("Min Grow Days"), whole);
-    report::addPair(detail, 100, top, 40, 20, QStringLiteral("Max. grow days:"),
+    report::addPair(detail, 100, top, 32, 20, QStringLiteral("Max. grow days:"),
                     QStringLiteral("Max Grow Days"), whole);
     top += kRow;
     report::addPair(detail, 0, top, 40, 20, QStringLiteral("Spring av. temp. F:"),
                     QStringLiteral("Spring Av Temp"), whole);
-    report::addPair(detail, 100, top, 40, 20, QStringLiteral("Fall av. temp. F:"),
+    report::addPair(detail, 100, top, 32, 20, QStringLiteral("Fall av. temp. F:"),
                     QStringLiteral("Fall Av Temp"), whole);
     top += kRow;
     detail.addLabel({0, top, 40, kRow}, QStringLiteral("Comments:"), boldStyle().top());

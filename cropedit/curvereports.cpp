@@ -132,10 +132,13 @@ std::unique_ptr<TableReport> buildFieldVegDetails(store::Table& curves) {
 }
 
 std::unique_ptr<TableReport> buildPerennialList(store::Table& curves) {
-    auto built = titled(curves, QStringLiteral("List of All Perennial and Special Crop Curves"));
-    // A 48-character name needs the widest column.
+    auto built = std::make_unique<TableReport>(curves);
+    // Names of up to 48 characters and two 30-character descriptions: across a landscape page.
+    built->report.setLandscape(true);
+    report::addHeadingAndTitle(built->report, kReportHeading,
+                               QStringLiteral("List of All Perennial and Special Crop Curves"));
     report::addTable(
-        built->report, Columns(0, {78, 2, 24, 2, 42, 2, 40}),
+        built->report, Columns(0, {86, 3, 20, 3, 70, 3, 68}),
         {{QStringLiteral("Crop Curve Name"), kName},
          {},
          {QStringLiteral("Hum./Wind"), QStringLiteral("Humidity/Wind")},
