@@ -82,7 +82,11 @@ bool CurveGuard::refusedByChecks() {
     if (taken) {
         store::Table::PostRefusal duplicate;
         duplicate.duplicateKey = QStringList{nameField_};
-        source_.tellRefused(ui::describeRefusal(table_, source_.rowWords(), duplicate));
+        const QString details =
+            QStringLiteral("%1: another row holds '%2' in '%3' (letter case ignored).")
+                .arg(table_.database()->describeTable(table_.tableName()),
+                     table_.asString(nameField_), nameField_);
+        source_.tellRefused(ui::describeRefusal(table_, source_.rowWords(), duplicate, details));
     }
     return taken;
 }

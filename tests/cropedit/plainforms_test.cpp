@@ -77,6 +77,7 @@ TEST_F(PlainForms, ANewCurveIsTypedPostedAndANameInOtherLettersIsRefused) {
     EXPECT_EQ(lastMessage().text,
               "Curve 'CORN (GRAIN)' cannot be saved: another curve already has this Crop "
               "Curve Name.");
+    EXPECT_TRUE(lastMessage().details.contains("CrpBCAnu")) << "the table's words in the details";
 
     retype(form->nameBox(), "Farmer's corn");
     // A Kc the range refuses stays red and is never stored.
