@@ -2,6 +2,7 @@
 
 #include "cropcolumns.h"
 
+#include "store/curvetables.h"
 #include "store/table.h"
 
 namespace kova::calc {
@@ -75,19 +76,15 @@ CropDefaults cropDefaultsFrom(const Record& sys, const Record& loc) {
 }
 
 CurveChoice curveChoiceFor(int etIndex, const CreatedCrop& crop) {
-    static const QString bcAnnual = QStringLiteral("Blaney Criddle Annual Crop");
-    static const QString bcPerennial = QStringLiteral("Blaney Criddle Perennial Crop");
-    static const QString basal[] = {QStringLiteral("Field and vegetable crops"),
-                                    QStringLiteral("Perennial and specialty crops"),
-                                    QStringLiteral("Grasses and forage legumes")};
     if (etIndex == kETTR21) {
-        if (crop.BCCropType == bcAnnual)
-            return {kCurveTR21Annual, crop.BCCropCurveName, bcAnnual};
-        return {kCurveTR21Perennial, crop.BCCropCurveName, bcPerennial};
+        // Any other TR21 type text reads as the perennial table, as it always did.
+        const store::CurveTable* t = store::tr21CurveTableOfType(crop.BCCropType);
+        if (!t)
+            t = store::curveTableOfIndex(kCurveTR21Perennial);
+        return {t->curveIndex, crop.BCCropCurveName, t->typeText};
     }
-    for (int kind = kCurveBasalAnnual; kind <= kCurveGrass; ++kind)
-        if (crop.BasCropType == basal[kind])
-            return {kind, crop.BasCropCurveName, basal[kind]};
+    if (const store::CurveTable* t = store::basalCurveTableOfType(crop.BasCropType))
+        return {t->curveIndex, crop.BasCropCurveName, t->typeText};
     return {};
 }
 

@@ -1,5 +1,6 @@
 #include "rowreaders.h"
 
+#include "store/curvetables.h"
 #include "store/fieldnames.h"
 #include "store/table.h"
 
@@ -105,20 +106,10 @@ TR21PerennialCurve tr21PerennialFrom(const Record& r) {
 }
 
 std::optional<CurveTable> curveTableOf(int curveIndex) {
-    switch (curveIndex) {
-    case kCurveBasalAnnual:
-        return CurveTable{QStringLiteral("CrpAnNam"), QStringLiteral("Crop Curve Name")};
-    case kCurveBasalPerennial:
-        return CurveTable{QStringLiteral("CrpPeren"), QStringLiteral("CropCurveName")};
-    case kCurveGrass:
-        return CurveTable{QStringLiteral("CrpForag"), QStringLiteral("CropCurveName")};
-    case kCurveTR21Annual:
-        return CurveTable{QStringLiteral("CrpBCAnu"), QStringLiteral("CropCurveName")};
-    case kCurveTR21Perennial:
-        return CurveTable{QStringLiteral("CrpBCPer"), QStringLiteral("CropCurveName")};
-    default:
+    const store::CurveTable* t = store::curveTableOfIndex(curveIndex);
+    if (!t)
         return std::nullopt;
-    }
+    return CurveTable{t->table, t->nameIndex};
 }
 
 namespace {

@@ -12,6 +12,7 @@
 #include "ui/datagrid.h"
 #include "ui/enterastab.h"
 #include "ui/helpviewer.h"
+#include "ui/hint.h"
 #include "ui/managededitor.h"
 #include "ui/messages.h"
 #include "ui/modal.h"
@@ -45,11 +46,6 @@ const QString kStaNameIndex = QStringLiteral("StaNameIndex");
 constexpr int kFormHelp = 14;
 constexpr int kWHRHelp = 6;
 
-void setHint(QWidget* widget, const QString& hint) {
-    widget->setToolTip(hint);
-    widget->setStatusTip(hint);
-}
-
 QLabel* caption(const QString& text) {
     auto* label = new QLabel(text);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -62,9 +58,9 @@ ClimDBForm::ClimDBForm(DataModule& dm, QWidget* parent) : QDialog(parent), dm_(d
     setWindowTitle(kCaption);
     // The form opens in name order whatever order it was last sorted in.
     dm_.clmTable().setIndexName(kStaNameIndex);
-    DataModule::ensureOpen(dm_.clmTable());
-    DataModule::ensureOpen(dm_.cntyListTable());
-    DataModule::ensureOpen(dm_.whrTable());
+    ui::openTable(dm_.clmTable());
+    ui::openTable(dm_.cntyListTable());
+    ui::openTable(dm_.whrTable());
 
     // The stations beside the station's boxes, the monthly values across the foot: the form
     // fits a 1024 x 768 screen and gives the grid what a larger one has to spare.
@@ -120,9 +116,9 @@ QWidget* ClimDBForm::buildStationBoxes() {
     auto* box = new QGroupBox(QStringLiteral("Station"));
     auto* grid = new QGridLayout(box);
     nameBox_ = new ui::DataTextEdit(source, kStationName);
-    setHint(nameBox_, QStringLiteral("Official weather station name"));
+    ui::setHint(nameBox_, QStringLiteral("Official weather station name"));
     auto* number = new ui::DataTextEdit(source, QStringLiteral("Station No"));
-    setHint(number, QStringLiteral("Official weather station number."));
+    ui::setHint(number, QStringLiteral("Official weather station number."));
     countyBox_ = new ui::DataTextEdit(source, kCounty);
     grid->addWidget(caption(QStringLiteral("Station Name")), 0, 0);
     grid->addWidget(nameBox_, 0, 1, 1, 3);
@@ -133,14 +129,14 @@ QWidget* ClimDBForm::buildStationBoxes() {
 
     auto* latitude =
         new ui::DataNumericEdit(source, QStringLiteral("Latitude"), QStringLiteral("####"));
-    setHint(latitude, QStringLiteral("Latitude (example 41 deg, 19 min =  4119)."));
+    ui::setHint(latitude, QStringLiteral("Latitude (example 41 deg, 19 min =  4119)."));
     latitudeBox_ = latitude;
     auto* longitude =
         new ui::DataNumericEdit(source, QStringLiteral("Longitude"), QStringLiteral("#####"));
-    setHint(longitude, QStringLiteral("Longitude (Example 106 degrees, 8 minutes = 10608)."));
+    ui::setHint(longitude, QStringLiteral("Longitude (Example 106 degrees, 8 minutes = 10608)."));
     auto* elevation =
         new ui::DataNumericEdit(source, QStringLiteral("Elevation"), QStringLiteral("#####"));
-    setHint(elevation, QStringLiteral("Elevation in feet above sea level."));
+    ui::setHint(elevation, QStringLiteral("Elevation in feet above sea level."));
     grid->addWidget(caption(QStringLiteral("Latitude")), 3, 0);
     grid->addWidget(latitude, 3, 1);
     grid->addWidget(caption(QStringLiteral("Longitude")), 3, 2);
@@ -165,7 +161,7 @@ QWidget* ClimDBForm::buildStationBoxes() {
     grid->addWidget(new QLabel(QStringLiteral("Frost dates (mo/dy, 50% chance)")), 5, 0, 1, 4);
     for (int i = 0; i < 4; ++i) {
         auto* date = new ui::DataTextEdit(source, QLatin1String(frost[i].field));
-        setHint(date, QLatin1String(frost[i].hint));
+        ui::setHint(date, QLatin1String(frost[i].hint));
         date->setMaximumWidth(70);
         grid->addWidget(caption(QLatin1String(frost[i].label)), 6 + i / 2, (i % 2) * 2);
         grid->addWidget(date, 6 + i / 2, (i % 2) * 2 + 1);
@@ -199,7 +195,7 @@ QWidget* ClimDBForm::buildMonthlyBoxes() {
         for (int m = 1; m <= 12; ++m) {
             auto* edit = new ui::DataNumericEdit(
                 source, store::monthField(QLatin1String(s.prefix), m), QLatin1String(s.picture));
-            setHint(edit, QLatin1String(s.hint));
+            ui::setHint(edit, QLatin1String(s.hint));
             edit->setMinimumWidth(52);
             edit->setMaximumWidth(90);
             grid->addWidget(edit, row, m);
@@ -213,8 +209,8 @@ QWidget* ClimDBForm::buildWHRGroup() {
     auto* grid = new QGridLayout(box);
     whrBox_ = new ui::DataLookupCombo(&dm_.climateData(), kWHRLocation, &dm_.whrTable(),
                                       kWHRLocation, kWHRLocation);
-    setHint(whrBox_,
-            QStringLiteral("Select A representative WHR location name from the database list."));
+    ui::setHint(whrBox_, QStringLiteral(
+                             "Select A representative WHR location name from the database list."));
     // The list opens as wide as its longest site; the box itself leaves room to the grid.
     whrBox_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     whrBox_->setMinimumContentsLength(28);
@@ -226,7 +222,7 @@ QWidget* ClimDBForm::buildWHRGroup() {
         menu.exec(whrBox_->mapToGlobal(at));
     });
     whrOk_ = new QPushButton(QStringLiteral("OK"));
-    setHint(whrOk_, QStringLiteral("Save this modified record."));
+    ui::setHint(whrOk_, QStringLiteral("Save this modified record."));
     connect(whrOk_, &QPushButton::clicked, this, &ClimDBForm::postFromWHRGroup);
     whrOk_->setAutoDefault(false);
     auto* help = new QPushButton(QStringLiteral("Help"));
@@ -264,10 +260,8 @@ void ClimDBForm::buildMenus() {
     showCounty_ = bar->addAction(kShowCounty);
     connect(showCounty_, &QAction::triggered, this, &ClimDBForm::showOrCancelCounty);
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&Contents"), this, [] { ui::Help::showContents(); });
-    help->addAction(QStringLiteral("&Search For Help on..."), this, [] { ui::Help::showSearch(); });
-    help->addAction(QStringLiteral("&About..."), this, [this] { showAboutBox(this); });
+    ui::Help::addMenu(
+        bar, [this] { showAboutBox(this); }, QStringLiteral("&Search For Help on..."));
 }
 
 void ClimDBForm::showEvent(QShowEvent* event) {
@@ -281,11 +275,6 @@ void ClimDBForm::showEvent(QShowEvent* event) {
 void ClimDBForm::done(int result) {
     dm_.closeClimateTables();
     QDialog::done(result);
-}
-
-bool ClimDBForm::postPending() {
-    const EditState state = dm_.clmTable().state();
-    return (state != EditState::Edit && state != EditState::Insert) || dm_.climateData().post();
 }
 
 // --- search and sort ------------------------------------------------------------------------
@@ -302,7 +291,7 @@ void ClimDBForm::searchByNumber() {
 
 void ClimDBForm::search(const QString& indexName, const QString& title, const QString& prompt) {
     const std::optional<QString> text = ui::askText(this, title, prompt);
-    if (!text || !postPending())
+    if (!text || !dm_.climateData().post())
         return;
     store::Table& table = dm_.clmTable();
     const QString remembered = table.indexName();
@@ -320,13 +309,11 @@ void ClimDBForm::search(const QString& indexName, const QString& title, const QS
 void ClimDBForm::sortBy(int tag) {
     static const QString indexes[] = {kCountyIndex, kStaNameIndex,
                                       QStringLiteral("StaNumberIndex")};
-    if (tag < SortByCounty || tag > SortByNumber || !postPending())
+    if (tag < SortByCounty || tag > SortByNumber)
         return;
-    store::Table& table = dm_.clmTable();
     // A county range lives on the county order; another order lifts it.
-    setCountyShown({});
-    table.setIndexName(indexes[tag]);
-    table.first();
+    if (dm_.climateData().showInOrder(indexes[tag]))
+        setCountyShown({});
 }
 
 // --- county restriction ---------------------------------------------------------------------
@@ -339,24 +326,20 @@ void ClimDBForm::setCountyShown(const QString& county) {
 void ClimDBForm::showOrCancelCounty() {
     store::Table& table = dm_.clmTable();
     if (!countyShown_.isEmpty()) {
-        if (!postPending())
+        if (!dm_.climateData().post())
             return;
         setCountyShown({});
         table.cancelRange();
         return;
     }
-    if (!DataModule::ensureOpen(dm_.cntyListTable()))
+    if (!ui::openTable(dm_.cntyListTable()))
         return;
     CountyFilterDialog dialog(dm_.cntyListData(), this);
     if (ui::showModal(dialog) != QDialog::Accepted)
         return;
     const QString county = dm_.cntyListTable().asString(kCounty);
-    if (county.isEmpty() || !postPending())
-        return;
-    setCountyShown(county);
-    if (table.indexName() != kCountyIndex)
-        table.setIndexName(kCountyIndex);
-    table.setRange({county}, {county});
+    if (!county.isEmpty() && dm_.climateData().showKeyRange(kCountyIndex, county))
+        setCountyShown(county);
 }
 
 // --- delete and the county list -------------------------------------------------------------
@@ -386,7 +369,7 @@ void ClimDBForm::countyCleanup(const QString& deletedCounty) {
     } else if (remaining > 0) {
         table.first();
     } else if (!deletedCounty.isEmpty()) {
-        if (DataModule::ensureOpen(dm_.cntyListTable()) &&
+        if (ui::openTable(dm_.cntyListTable()) &&
             !removeCountyRow(dm_.cntyListTable(), deletedCounty, &error))
             ui::Messages::error(error, this);
         table.moveToRowId(current);
@@ -419,7 +402,7 @@ void ClimDBForm::countyEntered() {
         countyBox_->setFocus();
     } else {
         QString error;
-        if (DataModule::ensureOpen(dm_.cntyListTable()) &&
+        if (ui::openTable(dm_.cntyListTable()) &&
             !ensureCountyListed(dm_.cntyListTable(), county, &error))
             ui::Messages::error(error, this);
         latitudeBox_->setFocus();
@@ -445,13 +428,13 @@ void ClimDBForm::removeWHREntry() {
 }
 
 void ClimDBForm::postFromWHRGroup() {
-    postPending();
+    dm_.climateData().post();
 }
 
 // --- reports ----------------------------------------------------------------------------------
 
 void ClimDBForm::printListByCounty() {
-    if (!postPending())
+    if (!dm_.climateData().post())
         return;
     store::Table& table = dm_.clmTable();
     const QString remembered = table.indexName();
@@ -466,20 +449,11 @@ void ClimDBForm::printListByCounty() {
 }
 
 void ClimDBForm::printListByStation() {
-    if (!postPending())
-        return;
-    const auto built = buildStationList(dm_.clmTable());
-    report::showReport(built->report, this);
+    report::printTableReport(dm_.climateData(), buildStationList, this);
 }
 
 void ClimDBForm::printAllMarked() {
-    if (!postPending())
-        return;
-    store::Table& table = dm_.clmTable();
-    report::withMarkedRowsOnly(table, [this, &table] {
-        const auto built = buildStationDetails(table);
-        report::showReport(built->report, this);
-    });
+    report::printMarkedRows(dm_.climateData(), buildStationDetails, this);
 }
 
 } // namespace kova::climedit

@@ -59,7 +59,6 @@ private:
     QWidget* buildMonthlyBoxes();
     QWidget* buildWHRGroup();
     void buildMenus();
-    bool postPending();
     void search(const QString& indexName, const QString& title, const QString& prompt);
     bool deleteStation();
     void countyCleanup(const QString& deletedCounty);

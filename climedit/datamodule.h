@@ -21,8 +21,6 @@ public:
     ui::DataSource& whrData() { return whrData_; }
     ui::DataSource& cntyListData() { return cntyListData_; }
 
-    // Opens a table unless it is open; an error box naming the table when it cannot be.
-    static bool ensureOpen(store::Table& table);
     // `Climate`, `ClimWHR` and `County` are closed together by the import and the editors.
     void closeClimateTables();
 

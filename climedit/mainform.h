@@ -2,7 +2,7 @@
 // The climate editor's main window: its buttons open the import, the station form and the
 // WHR form. It only wires commands; the windows do the work.
 
-#include <QMainWindow>
+#include "ui/programwindow.h"
 
 class QPushButton;
 
@@ -10,7 +10,7 @@ namespace kova::climedit {
 
 class DataModule;
 
-class MainForm : public QMainWindow {
+class MainForm : public ui::ProgramWindow {
     Q_OBJECT
 public:
     explicit MainForm(DataModule& dm, QWidget* parent = nullptr);
@@ -27,8 +27,6 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    QPushButton* addCommand(const QString& text, const QString& hint);
-
     DataModule& dm_;
     QPushButton* import_ = nullptr;
     QPushButton* climate_ = nullptr;

@@ -7,6 +7,7 @@
 #include "climedit/import/climateloader.h"
 #include "ui/busycursor.h"
 #include "ui/helpviewer.h"
+#include "ui/hint.h"
 #include "ui/modal.h"
 #include "ui/placement.h"
 
@@ -26,8 +27,7 @@ constexpr int kHelpContext = 8;
 
 QPushButton* arrowButton(const QString& text, const QString& hint) {
     auto* button = new QPushButton(text);
-    button->setToolTip(hint);
-    button->setStatusTip(hint);
+    ui::setHint(button, hint);
     button->setAutoDefault(false);
     button->setFixedWidth(48);
     return button;

@@ -10,6 +10,7 @@
 #include "ui/datacontrols.h"
 #include "ui/enterastab.h"
 #include "ui/helpviewer.h"
+#include "ui/hint.h"
 #include "ui/managededitor.h"
 #include "ui/navigator.h"
 #include "ui/placement.h"
@@ -34,16 +35,11 @@ const char* const kMonthNames[] = {"January",   "February", "March",    "April",
                                    "May",       "June",     "July",     "August",
                                    "September", "October",  "November", "December"};
 
-void setHint(QWidget* widget, const QString& hint) {
-    widget->setToolTip(hint);
-    widget->setStatusTip(hint);
-}
-
 } // namespace
 
 WHRForm::WHRForm(DataModule& dm, QWidget* parent) : QDialog(parent), dm_(dm) {
     setWindowTitle(kCaption);
-    DataModule::ensureOpen(dm_.whrTable());
+    ui::openTable(dm_.whrTable());
 
     auto* layout = new QVBoxLayout(this);
     QWidget* site = buildSiteBoxes();
@@ -81,15 +77,15 @@ QWidget* WHRForm::buildSiteBoxes() {
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     nameBox_ = new ui::DataTextEdit(&dm_.whrData(), kLocation);
-    setHint(nameBox_, QStringLiteral("Enter a unique name descriptive of the location."));
+    ui::setHint(nameBox_, QStringLiteral("Enter a unique name descriptive of the location."));
     nameBox_->setMinimumWidth(340);
     grid->addWidget(new QLabel(QStringLiteral("WHR Location")), 0, 0);
     grid->addWidget(nameBox_, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("(Use a unique name descriptive of the location)")),
                     0, 2);
     auto* notes = new ui::DataMemo(&dm_.whrData(), QStringLiteral("Site Description/Notes"));
-    setHint(notes, QStringLiteral("Enter any text here that will describe the weather station "
-                                  "site location and characteristics."));
+    ui::setHint(notes, QStringLiteral("Enter any text here that will describe the weather station "
+                                      "site location and characteristics."));
     notes->setFixedHeight(56);
     grid->addWidget(new QLabel(QStringLiteral("Site Description and  Notes")), 1, 0, Qt::AlignTop);
     grid->addWidget(notes, 1, 1, 1, 2);
@@ -112,7 +108,7 @@ QWidget* WHRForm::buildMonthGrid() {
                 &dm_.whrData(), store::monthField(series[s].prefix, m), series[s].picture);
             edit->setAlignment(Qt::AlignRight);
             edit->setMaximumWidth(96);
-            setHint(edit, series[s].hint);
+            ui::setHint(edit, series[s].hint);
             grid->addWidget(edit, m, column);
             monthBoxes_.push_back(edit);
         }
@@ -137,16 +133,11 @@ QWidget* WHRForm::buildLegend() {
 void WHRForm::buildMenus() {
     auto* bar = new QMenuBar(this);
     layout()->setMenuBar(bar);
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    file->addAction(QStringLiteral("Print Location List"), this, &WHRForm::printLocationList);
-    file->addAction(QStringLiteral("Print All Marked"), this, &WHRForm::printAllMarked);
-    file->addSeparator();
-    file->addAction(QStringLiteral("Close"), this, &QWidget::close);
+    report::addFileMenu(bar, this, dm_.whrData(),
+                        {{QStringLiteral("Print Location List"), buildWHRLocationList},
+                         {QStringLiteral("Print All Marked"), buildWHRDetails, true}});
     editor_->addMarksMenu(bar);
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&Contents"), this, [] { ui::Help::showContents(); });
-    help->addAction(QStringLiteral("&Search for Help on..."), this, [] { ui::Help::showSearch(); });
-    help->addAction(QStringLiteral("&About..."), this, [this] { showAboutBox(this); });
+    ui::Help::addMenu(bar, [this] { showAboutBox(this); });
 }
 
 ui::DataNumericEdit* WHRForm::monthBox(int series, int month) const {
@@ -163,26 +154,12 @@ void WHRForm::done(int result) {
     QDialog::done(result);
 }
 
-bool WHRForm::postPending() {
-    const EditState state = dm_.whrTable().state();
-    return (state != EditState::Edit && state != EditState::Insert) || dm_.whrData().post();
-}
-
 void WHRForm::printLocationList() {
-    if (!postPending())
-        return;
-    const auto built = buildWHRLocationList(dm_.whrTable());
-    report::showReport(built->report, this);
+    report::printTableReport(dm_.whrData(), buildWHRLocationList, this);
 }
 
 void WHRForm::printAllMarked() {
-    if (!postPending())
-        return;
-    store::Table& table = dm_.whrTable();
-    report::withMarkedRowsOnly(table, [this, &table] {
-        const auto built = buildWHRDetails(table);
-        report::showReport(built->report, this);
-    });
+    report::printMarkedRows(dm_.whrData(), buildWHRDetails, this);
 }
 
 } // namespace kova::climedit

@@ -42,7 +42,6 @@ private:
     QWidget* buildMonthGrid();
     QWidget* buildLegend();
     void buildMenus();
-    bool postPending();
 
     DataModule& dm_;
     ui::ManagedEditor* editor_ = nullptr;

@@ -5,6 +5,7 @@
 #include "units.h"
 
 #include "ui/busycursor.h"
+#include "ui/datasource.h"
 #include "ui/messages.h"
 
 #include <QAction>
@@ -12,6 +13,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -323,6 +326,38 @@ void showReport(const Report& report, QWidget* parent, const QList<ExportFormat>
     }
     if (pages == 0)
         ui::Messages::information(QStringLiteral("There is nothing to print."), parent);
+}
+
+void printTableReport(ui::DataSource& source, const TableReportBuilder& build, QWidget* parent) {
+    if (!source.post())
+        return;
+    const auto built = build(*source.table());
+    showReport(built->report, parent);
+}
+
+void printMarkedRows(ui::DataSource& source, const TableReportBuilder& build, QWidget* parent) {
+    if (!source.post())
+        return;
+    store::Table& table = *source.table();
+    withMarkedRowsOnly(table, [&] {
+        const auto built = build(table);
+        showReport(built->report, parent);
+    });
+}
+
+QMenu* addFileMenu(QMenuBar* menuBar, QWidget* window, ui::DataSource& source,
+                   const std::vector<ReportCommand>& reports) {
+    QMenu* file = menuBar->addMenu(QStringLiteral("&File"));
+    for (const ReportCommand& command : reports)
+        file->addAction(command.caption, file, [window, &source, command] {
+            if (command.markedOnly)
+                printMarkedRows(source, command.build, window);
+            else
+                printTableReport(source, command.build, window);
+        });
+    file->addSeparator();
+    file->addAction(QStringLiteral("Close"), window, &QWidget::close);
+    return file;
 }
 
 } // namespace kova::report

@@ -5,15 +5,23 @@
 
 #include "document.h"
 #include "export.h"
+#include "tablereport.h"
 
 #include <QDialog>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QAction;
 class QLabel;
+class QMenu;
+class QMenuBar;
 class QPrinter;
 class QScrollArea;
+
+namespace kova::ui {
+class DataSource;
+}
 
 namespace kova::report {
 
@@ -109,5 +117,22 @@ PreviewPresenter setPreviewPresenter(PreviewPresenter presenter);
 // preview; "There is nothing to print." when the report prints no page.
 void showReport(const Report& report, QWidget* parent,
                 const QList<ExportFormat>& exportFormats = allExportFormats());
+
+// How an editor window prints a report over the table it edits: a row in edit is posted
+// first (nothing is printed when it cannot be), then the report is built over the table as it
+// shows it and shown. The marked-rows form ("Print All Marked") prints the marked rows only
+// and puts the table's filter back afterwards.
+using TableReportBuilder = std::function<std::unique_ptr<TableReport>(store::Table& table)>;
+void printTableReport(ui::DataSource& source, const TableReportBuilder& build, QWidget* parent);
+void printMarkedRows(ui::DataSource& source, const TableReportBuilder& build, QWidget* parent);
+
+// The "&File" menu of an editor window: its reports in order, then "Close".
+struct ReportCommand {
+    QString caption;
+    TableReportBuilder build;
+    bool markedOnly = false; // "Print All Marked"
+};
+QMenu* addFileMenu(QMenuBar* menuBar, QWidget* window, ui::DataSource& source,
+                   const std::vector<ReportCommand>& reports);
 
 } // namespace kova::report

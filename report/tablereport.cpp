@@ -1,6 +1,7 @@
 #include "tablereport.h"
 
 #include "format.h"
+#include "printcontext.h"
 #include "store/table.h"
 
 namespace kova::report {
@@ -52,6 +53,17 @@ void addTable(Report& report, const Columns& columns, const std::vector<TableCol
         report.detail().addField(columns.rect(i, 0, kLineHeight), c.field,
                                  c.right ? plainStyle().right() : plainStyle(), c.format);
     }
+}
+
+void addRowBlock(Report& report, qreal height, const QString& nameField,
+                 const TextStyle& nameStyle) {
+    Band& detail = report.detail();
+    const qreal width = report.bodyWidth();
+    detail.setHeight(height);
+    detail.addLine({0, 1}, {width, 1}, 0.1).setPrintIf([](const PrintContext& c) {
+        return c.rowNumber() > 1;
+    });
+    detail.addField({0, 2, width, kLineHeight}, nameField, nameStyle);
 }
 
 void addPair(Band& band, qreal left, qreal top, qreal captionWidth, qreal valueWidth,

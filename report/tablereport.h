@@ -46,6 +46,12 @@ struct TableColumn {
 // A column header and a detail line of one label per column.
 void addTable(Report& report, const Columns& columns, const std::vector<TableColumn>& list);
 
+// A detail band of `height` that prints each row as a block: a rule above every block but the
+// first, then `nameField` in bold across the page; the row's values go below (from kLineHeight
+// + 2).
+void addRowBlock(Report& report, qreal height, const QString& nameField,
+                 const TextStyle& nameStyle = boldStyle());
+
 // One labelled value: the caption in bold, the field's value after it.
 void addPair(Band& band, qreal left, qreal top, qreal captionWidth, qreal valueWidth,
              const QString& caption, const QString& field, Formatter format = {});

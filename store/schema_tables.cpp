@@ -180,9 +180,47 @@ TableDef moPctDay() {
 
 // --- crop tables -------------------------------------------------------------------------
 
+// Months are 1-12 and days 1-31 wherever a crop's dates are kept (the month's own length is
+// checked where the pair is known); a hay crop is cut 1 to 12 times.
+FieldDef month(const char* name, Req req = Req::No) {
+    return ranged(small(name, req), 1, 12);
+}
+
+FieldDef dayOfMonth(const char* name, Req req = Req::No) {
+    return ranged(small(name, req), 1, 31);
+}
+
+FieldDef cuttings(const char* name) {
+    return ranged(small(name), 1, 12);
+}
+
+// Crop coefficients of every curve table: published curves stay well below 2.
+Fields kcRange(Fields fields) {
+    return ranged(std::move(fields), 0, 2);
+}
+
+FieldDef kc(const char* name) {
+    return ranged(flt(name), 0, 2);
+}
+
+// Days of a season, as the growth-date tool takes them.
+FieldDef seasonDays(const char* name) {
+    return ranged(small(name), 1, 365);
+}
+
+// A mean temperature at which growth begins or ends, degrees F.
+FieldDef growthTemperature(const char* name) {
+    return ranged(small(name), 0, 120);
+}
+
+// Days within a cutting cycle (before or after a harvest).
+FieldDef cycleDays(const char* name) {
+    return ranged(small(name), 0, 365);
+}
+
 TableDef crpBCAnu() {
     Fields f = {str("Crop Curve Name", 30)};
-    append(f, floatsNamed(kBCAnnualKcFields));
+    append(f, kcRange(floatsNamed(kBCAnnualKcFields)));
     f.push_back(boolean("Marked"));
     return table("CrpBCAnu", std::move(f),
                  {primary("Primary", {"Crop Curve Name"}),
@@ -191,7 +229,7 @@ TableDef crpBCAnu() {
 
 TableDef crpBCPer() {
     Fields f = {str("Crop Curve Name", 30)};
-    append(f, floatsNamed(kBCPerennialKcFields));
+    append(f, kcRange(floatsNamed(kBCPerennialKcFields)));
     f.push_back(boolean("Marked"));
     return table("CrpBCPer", std::move(f),
                  {primary("Primary", {"Crop Curve Name"}),
@@ -201,7 +239,7 @@ TableDef crpBCPer() {
 TableDef crpAnNam() {
     return table("CrpAnNam",
                  {str("Crop Curve Name", 30), str("Crop Type", 30), str("Climate/Wind", 2),
-                  flt("Kcp"), flt("Kcm"), boolean("Marked"), memo("Notes", 120)},
+                  kc("Kcp"), kc("Kcm"), boolean("Marked"), memo("Notes", 120)},
                  {primary("tblBasFldVegIndex0", {"Crop Curve Name"}),
                   secondary("Crop Curve Name", {"Crop Curve Name"}),
                   secondary("Crop Type", {"Crop Type"}),
@@ -211,8 +249,8 @@ TableDef crpAnNam() {
 
 TableDef crpAnTyp() {
     return table("CrpAnTyp",
-                 {str("Crop Type", 30), flt("Fs1"), flt("Fs2"), flt("Fs3"), small("DaysMin"),
-                  small("DaysMax")},
+                 {str("Crop Type", 30), ranged(flt("Fs1"), 0, 1), ranged(flt("Fs2"), 0, 1),
+                  ranged(flt("Fs3"), 0, 1), seasonDays("DaysMin"), seasonDays("DaysMax")},
                  {secondary("CropTypeIndex", {"Crop Type"})});
 }
 
@@ -222,7 +260,7 @@ TableDef crpPeren() {
     constexpr int august = 8;
     Fields f = {str("Crop Curve Name", 48, Req::Yes), str("Humidity/Wind", 2, Req::Yes),
                 str("Ground Cover", 30), str("Growing Conditions", 30)};
-    append(f, monthFirstSeries("Kc", april, august));
+    append(f, kcRange(monthFirstSeries("Kc", april, august)));
     f.push_back(memo("Notes", 120));
     f.push_back(boolean("Marked", Req::Yes));
     // The curve name is kept unique by asking the user, not by a key.
@@ -234,9 +272,10 @@ TableDef crpPeren() {
 TableDef crpForag() {
     return table("CrpForag",
                  {str("Crop Curve Name", 30), str("Climate/Wind", 2),
-                  small("Pk % After Harvest (Alf)"), small("Pk Days Before Harvest"), flt("Low Kc"),
-                  flt("High Kc"), memo("Notes", 120), boolean("Marked"), boolean("Hay"),
-                  small("Pk Days After Harvest")},
+                  ranged(small("Pk % After Harvest (Alf)"), 0, 100),
+                  cycleDays("Pk Days Before Harvest"), kc("Low Kc"), kc("High Kc"),
+                  memo("Notes", 120), boolean("Marked"), boolean("Hay"),
+                  cycleDays("Pk Days After Harvest")},
                  {primary("tblBasGrassIndex0", {"Crop Curve Name"}),
                   secondary("CropCurveName", {"Crop Curve Name"}, Case::Insensitive),
                   secondary("HWIndex", {"Climate/Wind"}, Case::Insensitive)});
@@ -248,11 +287,11 @@ TableDef kovaCrop() {
     return table("KovaCrop",
                  {str("Cop Name", 40), str("Bas Crop Type", 30), str("Humidity/Wind", 2),
                   str("Bas Crop Curve Name", 40), str("BC Crop Type", 30, Req::Yes),
-                  str("BC Crop Curve Name", 30, Req::Yes), small("Plant Mo", Req::Yes),
-                  small("Plant Day", Req::Yes), small("Harvest Mo", Req::Yes),
-                  small("Harvest Day", Req::Yes), small("Min Grow Days"), small("Max Grow Days"),
-                  small("Spring Av Temp"), small("Fall Av Temp"), memo("Notes", 120),
-                  boolean("Marked")},
+                  str("BC Crop Curve Name", 30, Req::Yes), month("Plant Mo", Req::Yes),
+                  dayOfMonth("Plant Day", Req::Yes), month("Harvest Mo", Req::Yes),
+                  dayOfMonth("Harvest Day", Req::Yes), seasonDays("Min Grow Days"),
+                  seasonDays("Max Grow Days"), growthTemperature("Spring Av Temp"),
+                  growthTemperature("Fall Av Temp"), memo("Notes", 120), boolean("Marked")},
                  {unique("CropNameIndex", {"Cop Name"}, Case::Insensitive)});
 }
 
@@ -278,21 +317,6 @@ TableDef etKc() {
 }
 
 // --- job and defaults tables ---------------------------------------------------------------
-
-// The crop inputs a job keeps, declared once for KovaWkCrop and KovaJobCrop with the ranges
-// of the crop parameters dialog. A month is 1-12 and a day 1-31 (the month's own length is
-// checked where the pair is known); a hay crop is cut 1 to 12 times.
-FieldDef month(const char* name) {
-    return ranged(small(name), 1, 12);
-}
-
-FieldDef dayOfMonth(const char* name) {
-    return ranged(small(name), 1, 31);
-}
-
-FieldDef cuttings(const char* name) {
-    return ranged(small(name), 1, 12);
-}
 
 FieldDef netIrr() {
     return ranged(flt("Net Irr"), 0.01, 10); // inches per irrigation

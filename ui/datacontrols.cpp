@@ -172,9 +172,14 @@ DataRadioGroup::DataRadioGroup(DataSource* source, const QString& field, const Q
     connect(buttons_, &QButtonGroup::idClicked, this, [this](int id) {
         if (readOnly_ || id >= values_.size())
             link_->refresh();
-        else
-            link_->write(values_[id]);
+        else if (link_->write(values_[id]))
+            emit chosen(id);
     });
+}
+
+void DataRadioGroup::choose(int index) {
+    if (QAbstractButton* button = buttons_->button(index))
+        button->click();
 }
 
 int DataRadioGroup::currentIndex() const {
@@ -285,6 +290,76 @@ void DataLookupCombo::showValue(const QVariant& value) {
         if (fieldText(itemData(i)) == key)
             index = i;
     setCurrentIndex(index);
+    showing_ = false;
+}
+
+DataLookupList::DataLookupList(DataSource* source, const QString& field, store::Table* listTable,
+                               const QString& keyField, const QString& listField, QWidget* parent)
+    : QListWidget(parent), keyField_(keyField), listField_(listField) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    link_ = new FieldLink(
+        this, source, field, [this](const QVariant& v) { showValue(v); }, [](bool) {});
+    setListTable(listTable);
+    connect(this, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { choose(row(item)); });
+    connect(this, &QListWidget::currentRowChanged, this, [this](int current) {
+        if (!showing_ && current >= 0)
+            choose(current); // the keyboard moved the selection
+    });
+}
+
+void DataLookupList::setListTable(store::Table* listTable) {
+    if (listTable_ == listTable)
+        return;
+    disconnect(listReset_);
+    listTable_ = listTable;
+    if (listTable_)
+        listReset_ =
+            connect(listTable_, &store::Table::rowsReset, this, &DataLookupList::reloadList);
+    reloadList();
+}
+
+void DataLookupList::reloadList() {
+    showing_ = true;
+    clear();
+    if (listTable_ && listTable_->state() == EditState::Browse)
+        for (const auto& row : TableScan::rows(*listTable_, {keyField_, listField_})) {
+            auto* item = new QListWidgetItem(fieldText(row[1]), this);
+            item->setData(Qt::UserRole, row[0]);
+        }
+    showing_ = false;
+    showValue(link_->value());
+}
+
+bool DataLookupList::choose(int position) {
+    if (showing_ || position < 0 || position >= count())
+        return false;
+    const QString key = fieldText(item(position)->data(Qt::UserRole));
+    if (!link_->write(key))
+        return false;
+    emit chosen(key);
+    return true;
+}
+
+void DataLookupList::showValue(const QVariant& value) {
+    showing_ = true;
+    const QString key = fieldText(value);
+    int found = -1;
+    // Keys match as the tables' name indexes find them, letter case ignored.
+    for (int i = 0; i < count() && found < 0; ++i)
+        if (fieldText(item(i)->data(Qt::UserRole)).compare(key, Qt::CaseInsensitive) == 0)
+            found = i;
+    setCurrentRow(found);
+    if (found < 0) {
+        clearSelection();
+        scrollToTop();
+    } else {
+        scrollToItem(item(found));
+    }
+    // The list table shows the chosen row; its rows are in the list's order.
+    if (found >= 0 && listTable_ && listTable_->state() == EditState::Browse &&
+        listTable_->recNo() != found)
+        listTable_->moveTo(found);
     showing_ = false;
 }
 

@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <functional>
 
@@ -102,6 +103,11 @@ public:
     FieldLink* link() const { return link_; }
     int currentIndex() const;  // -1 when the stored value is none of the values
     void setReadOnly(bool on); // a group that only shows (it never writes)
+    // Clicks the button at `index` as the user does.
+    void choose(int index);
+
+signals:
+    void chosen(int index); // after a click wrote the button's value into the row
 
 private:
     void showValue(const QVariant& value);
@@ -149,6 +155,36 @@ public:
 private:
     void showValue(const QVariant& value);
     store::Table* listTable_;
+    QString keyField_;
+    QString listField_;
+    FieldLink* link_ = nullptr;
+    bool showing_ = false;
+};
+
+// A list of the rows of another table (a lookup list): the entry whose key the field holds is
+// selected, and choosing an entry writes its key into the field. The list table's cursor
+// follows the selection, so other controls on that table show the chosen row. The list
+// table can change (a picker listing one curve table or another); it shows its rows in its
+// own order under its range.
+class DataLookupList : public QListWidget {
+    Q_OBJECT
+public:
+    DataLookupList(DataSource* source, const QString& field, store::Table* listTable,
+                   const QString& keyField, const QString& listField, QWidget* parent = nullptr);
+    FieldLink* link() const { return link_; }
+    store::Table* listTable() const { return listTable_; }
+    void setListTable(store::Table* listTable);
+    void reloadList();
+    // Chooses the entry at `row` as a click does; false when the row cannot take it.
+    bool choose(int row);
+
+signals:
+    void chosen(const QString& key); // after a choice was written into the field
+
+private:
+    void showValue(const QVariant& value);
+    store::Table* listTable_ = nullptr;
+    QMetaObject::Connection listReset_;
     QString keyField_;
     QString listField_;
     FieldLink* link_ = nullptr;

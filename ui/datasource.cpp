@@ -2,7 +2,6 @@
 
 #include "messages.h"
 
-#include <QSignalBlocker>
 #include <QWidget>
 
 namespace kova::ui {
@@ -101,10 +100,36 @@ bool DataSource::post() {
         tellRefused(describeRefusedPost(*table_, words_, invalidFields_.values()));
         return false;
     }
-    if (!table_->post()) {
-        tellRefused(describeRefusedPost(*table_, words_));
-        return false;
+    if (postRoutine_) {
+        switch (postRoutine_()) {
+        case PostOutcome::Posted:
+            return true;
+        case PostOutcome::Declined:
+            return false;
+        case PostOutcome::Refused:
+            break;
+        }
+    } else if (table_->post()) {
+        return true;
     }
+    tellRefused(describeRefusedPost(*table_, words_));
+    return false;
+}
+
+bool DataSource::showInOrder(const QString& indexName) {
+    if (!post())
+        return false;
+    table_->setIndexName(indexName);
+    table_->first();
+    return true;
+}
+
+bool DataSource::showKeyRange(const QString& indexName, const QVariant& key) {
+    if (!post())
+        return false;
+    if (table_->indexName() != indexName)
+        table_->setIndexName(indexName);
+    table_->setRange({key}, {key}); // on the range's first row
     return true;
 }
 
@@ -116,8 +141,10 @@ QWidget* DataSource::window() const {
 }
 
 void DataSource::tellFailure(const QString& action) {
-    Messages::error(QStringLiteral("%1 cannot be %2.").arg(rowSubject(*table_, words_), action),
-                    table_->errorString(), window());
+    Messages::error(
+        failureText(QStringLiteral("%1 cannot be %2").arg(rowSubject(*table_, words_), action),
+                    table_->errorString()),
+        table_->errorString(), window());
 }
 
 void DataSource::tellRefused(const RefusedPost& refused) {
@@ -134,24 +161,19 @@ void DataSource::tellRefused(const RefusedPost& refused) {
         first->setFocus(Qt::OtherFocusReason);
 }
 
-std::vector<std::vector<QVariant>> TableScan::rows(store::Table& table, const QStringList& fields) {
-    std::vector<std::vector<QVariant>> rows;
-    if (table.state() != EditState::Browse)
-        return rows;
-    const int count = table.recordCount(); // reloads a stale table before the signals are held
-    const int keep = table.recNo();
-    const QSignalBlocker hold(&table);
-    rows.reserve(static_cast<size_t>(count));
-    for (int position = 0; position < count && table.moveTo(position); ++position) {
-        std::vector<QVariant> values;
-        values.reserve(static_cast<size_t>(fields.size()));
-        for (const QString& field : fields)
-            values.push_back(table.value(field));
-        rows.push_back(std::move(values));
-    }
-    if (keep >= 0)
-        table.moveTo(keep);
-    return rows;
+bool openTable(store::Table& table) {
+    if (table.isOpen() || table.open())
+        return true;
+    Messages::error(table.errorString());
+    return false;
+}
+
+void closeTable(store::Table& table) {
+    if (!table.isOpen())
+        return;
+    if (table.state() == EditState::Insert || table.state() == EditState::Edit)
+        table.cancel();
+    table.close();
 }
 
 } // namespace kova::ui

@@ -6,12 +6,14 @@
 
 #include "refusedpost.h"
 #include "store/table.h"
+#include "store/tablescan.h"
 
 #include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QSet>
 #include <QVariant>
+#include <functional>
 
 class QWidget;
 
@@ -49,8 +51,27 @@ public:
     // set here, with the table's text in its details, and the first of those fields gets the
     // focus.
     bool post();
+
+    // A window that saves its rows its own way (a rename the rows naming it follow, a check
+    // of fields against each other) sets a routine that runs in place of the table's post.
+    enum class PostOutcome {
+        Posted,  // saved
+        Refused, // the table refused: the refusal is told as for the table's own post
+        Declined // not saved, and the routine has told the user why (or the user said No)
+    };
+    using PostRoutine = std::function<PostOutcome()>;
+    void setPostRoutine(PostRoutine routine) { postRoutine_ = std::move(routine); }
+
+    // Other orders and ranges, each after posting a row in edit (false when it cannot be):
+    // the rows in the order of `indexName`, every row shown (selecting an index lifts any
+    // range), the cursor on the first; or only the rows whose key is `key`.
+    bool showInOrder(const QString& indexName);
+    bool showKeyRange(const QString& indexName, const QVariant& key);
     void setRowWords(RowWords words) { words_ = std::move(words); }
     const RowWords& rowWords() const { return words_; }
+
+    // Tells a refused post: one box, the focus on the first field to fix.
+    void tellRefused(const RefusedPost& refused);
 
     // A table failure other than a refused post, in the user's words ("Station 'X' cannot be
     // deleted.") with the table's text in the box's details; `action` is "deleted", "changed"...
@@ -65,22 +86,21 @@ signals:
     void editableChanged(); // canModify() may have changed
 
 private:
-    void tellRefused(const RefusedPost& refused);
     QWidget* window() const; // of the controls bound here; nullptr when none
 
     store::Table* table_;
     bool autoEdit_ = true;
     QSet<QString> invalidFields_;
     RowWords words_;
+    PostRoutine postRoutine_;
     QHash<QString, QPointer<QWidget>> controls_; // by field name in lower case
 };
 
-// Walks every visible row of a table without telling its listeners, and puts the cursor back
-// where it was. Only while the table is browsing: moving off a row in edit would post it.
-class TableScan {
-public:
-    // Values of the named fields, one vector per visible row in the table's order.
-    static std::vector<std::vector<QVariant>> rows(store::Table& table, const QStringList& fields);
-};
+// Opens a table unless it is open; an error box naming the table when it cannot be.
+bool openTable(store::Table& table);
+// Closes a table, dropping a change that was not posted.
+void closeTable(store::Table& table);
+
+using store::TableScan;
 
 } // namespace kova::ui

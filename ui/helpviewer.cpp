@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
@@ -304,6 +306,15 @@ int Help::contextOf(const QWidget* widget) {
             return context;
     }
     return 0;
+}
+
+QMenu* Help::addMenu(QMenuBar* menuBar, std::function<void()> showAbout,
+                     const QString& searchCaption) {
+    QMenu* menu = menuBar->addMenu(QStringLiteral("&Help"));
+    menu->addAction(QStringLiteral("&Contents"), menu, [] { showContents(); });
+    menu->addAction(searchCaption, menu, [] { showSearch(); });
+    menu->addAction(QStringLiteral("&About..."), menu, std::move(showAbout));
+    return menu;
 }
 
 void Help::installF1(QWidget* window) {

@@ -14,12 +14,15 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 class QAction;
 class QLineEdit;
 class QPushButton;
 class QListWidget;
+class QMenu;
+class QMenuBar;
 class QTabWidget;
 class QTextBrowser;
 class QWindow;
@@ -93,6 +96,10 @@ public:
     static int contextOf(const QWidget* widget);
     // F1 in the window opens help at the context of the control that has the focus.
     static void installF1(QWidget* window);
+
+    // The "&Help" menu of an editor window: "&Contents", the keyword search and "&About...".
+    static QMenu* addMenu(QMenuBar* menuBar, std::function<void()> showAbout,
+                          const QString& searchCaption = QStringLiteral("&Search for Help on..."));
 };
 
 // The help button of a dialog: the help glyph with the hint "Help"; it opens `context`.

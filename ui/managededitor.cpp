@@ -94,11 +94,6 @@ void ManagedEditor::setEditControlsEnabled(bool on) {
         widget->setEnabled(on);
 }
 
-bool ManagedEditor::postPending() {
-    const EditState state = source_->table()->state();
-    return (state != EditState::Edit && state != EditState::Insert) || source_->post();
-}
-
 bool ManagedEditor::toggleEditMode() {
     if (!editMode_) {
         setEditControlsEnabled(true);
@@ -111,7 +106,7 @@ bool ManagedEditor::toggleEditMode() {
             settings_.editFocus->setFocus();
     } else {
         // A row that cannot be posted keeps the window in edit mode, so nothing typed is lost.
-        if (!postPending())
+        if (!source_->post())
             return false;
         setEditControlsEnabled(false);
         source_->setAutoEdit(false);
@@ -125,12 +120,14 @@ bool ManagedEditor::toggleEditMode() {
 }
 
 void ManagedEditor::insertRecord() {
-    if (!editMode_ || !postPending())
+    if (!editMode_ || !source_->post())
         return;
     store::Table* table = source_->table();
     if (!table->insert()) {
-        Messages::error(QStringLiteral("A new %1 cannot be added.").arg(settings_.rowNoun),
-                        table->errorString(), window_);
+        Messages::error(
+            failureText(QStringLiteral("A new %1 cannot be added").arg(settings_.rowNoun),
+                        table->errorString()),
+            table->errorString(), window_);
         return;
     }
     // A new row is unmarked, never a blank 'Marked'.
@@ -139,6 +136,7 @@ void ManagedEditor::insertRecord() {
         table->setValue(kMarked, false);
     if (settings_.insertFocus)
         settings_.insertFocus->setFocus();
+    emit inserted();
 }
 
 void ManagedEditor::cancelRecord() {
@@ -153,7 +151,9 @@ void ManagedEditor::deleteRecord() {
     const QString name =
         settings_.nameField.isEmpty() ? QString() : table->asString(settings_.nameField);
     // Titled with the row's name, which also shows in the box, as a title bar may cut it.
-    if (!Messages::confirmDestructive(settings_.deleteText, name, name, window_))
+    const QString warning = settings_.deleteWarning ? settings_.deleteWarning() : QString();
+    const QString about = warning.isEmpty() ? name : name + QStringLiteral("\n\n") + warning;
+    if (!Messages::confirmDestructive(settings_.deleteText, name, about, window_))
         return;
     const bool ok = settings_.deleteRow ? settings_.deleteRow() : table->remove();
     if (!ok && !settings_.deleteRow)
@@ -165,16 +165,22 @@ void ManagedEditor::mark() {
     if (table->state() == EditState::Inactive ||
         (table->state() == EditState::Browse && table->recordCount() == 0))
         return;
+    const bool wasEditing = table->state() != EditState::Browse;
     if (!table->edit() || !table->setValue(kMarked, !table->asBool(kMarked))) {
         source_->tellFailure(QStringLiteral("marked"));
+        if (!wasEditing)
+            table->cancel();
         return;
     }
-    source_->post();
+    // A mark that cannot be stored (a read-only database) is dropped again, so the row does
+    // not stay in edit behind a read-only window.
+    if (!source_->post() && !wasEditing)
+        table->cancel();
 }
 
 void ManagedEditor::markAll(bool marked) {
     // A row in edit is posted first: the statement would otherwise be undone by its post.
-    if (!postPending())
+    if (!source_->post())
         return;
     store::Table* table = source_->table();
     store::Database* db = table->database();
@@ -186,8 +192,9 @@ void ManagedEditor::markAll(bool marked) {
             QStringLiteral("Update %1 Set Marked = :NewValue").arg(name),
             {{QStringLiteral("NewValue"), marked ? QStringLiteral("T") : QStringLiteral("F")}},
             &error)) {
-        Messages::error(marked ? QStringLiteral("The rows cannot be marked.")
-                               : QStringLiteral("The marks cannot be cleared."),
+        Messages::error(failureText(marked ? QStringLiteral("The rows cannot be marked")
+                                           : QStringLiteral("The marks cannot be cleared"),
+                                    error),
                         error, window_);
         return;
     }
@@ -200,7 +207,7 @@ void ManagedEditor::showMarkedOnly(bool on) {
         table->setRecordFilter([](const store::Record& row) { return row.asBool(kMarked); });
         markedFilterSet_ = true;
     }
-    if (!postPending()) {
+    if (!source_->post()) {
         const QSignalBlocker hold(showMarked_);
         showMarked_->setChecked(!on);
         return;

@@ -35,6 +35,9 @@ struct ManagedEditorSettings {
     std::vector<QWidget*> editOnly; // further controls enabled only in edit mode
     // Replaces the plain row delete (after the question was answered Yes); false on failure.
     std::function<bool()> deleteRow;
+    // What else deleting the current row affects (other rows that name it), told in the
+    // delete question under the row's name; empty when nothing.
+    std::function<QString()> deleteWarning;
     int helpContext = 0;
 };
 
@@ -79,6 +82,7 @@ public:
 
 signals:
     void editModeChanged(bool on);
+    void inserted(); // "Insert Record" made a new row
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -86,7 +90,6 @@ protected:
 private:
     QAction* makeAction(const QString& text, const QString& hint);
     void setEditControlsEnabled(bool on);
-    bool postPending();
 
     QWidget* window_;
     DataSource* source_;

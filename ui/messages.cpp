@@ -40,8 +40,9 @@ int widestLine(const QFontMetrics& metrics, const QString& text) {
 }
 
 // A short question ("Delete?") makes a narrow box: its title bar would cut the row's name and
-// the name under the text would break; and a box laid out narrower than its text cuts the
-// text. The box is made as wide as they need, within reason (longer texts wrap).
+// the name under the text would break. The box is made as wide as they need, within reason. A
+// text wider than that is left to the box, which wraps it: a minimum width set on its label
+// would take the place of the text's own and cut the text off.
 void widenForTitleAndName(QMessageBox& box) {
     auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
     if (!text)
@@ -49,10 +50,11 @@ void widenForTitleAndName(QMessageBox& box) {
     constexpr int kTitleBarExtras = 140; // icon and buttons of a title bar
     constexpr int kWidest = 520;
     const QFontMetrics metrics(box.font());
-    const int wanted = std::max(
-        {metrics.horizontalAdvance(box.windowTitle()) * 11 / 10 + kTitleBarExtras - 60,
-         widestLine(metrics, box.informativeText()) + 8, widestLine(metrics, box.text()) + 8});
-    text->setMinimumWidth(std::min(wanted, kWidest));
+    const int wanted =
+        std::max(metrics.horizontalAdvance(box.windowTitle()) * 11 / 10 + kTitleBarExtras - 60,
+                 widestLine(metrics, box.informativeText()) + 8);
+    if (wanted > widestLine(metrics, box.text()))
+        text->setMinimumWidth(std::min(wanted, kWidest));
 }
 
 } // namespace

@@ -126,15 +126,19 @@ void Navigator::act(Button which) {
             return;
         if (!table->insert())
             Messages::error(
-                QStringLiteral("A new %1 cannot be added.").arg(source_->rowWords().noun),
+                failureText(
+                    QStringLiteral("A new %1 cannot be added").arg(source_->rowWords().noun),
+                    table->errorString()),
                 table->errorString(), window());
         if (table->state() == EditState::Insert)
             emit inserted();
         break;
-    case Delete:
-        if (Messages::confirmDestructive(QStringLiteral("Delete record?")))
+    case Delete: {
+        const QString warning = deleteWarning_ ? deleteWarning_() : QString();
+        if (Messages::confirmDestructive(QStringLiteral("Delete record?"), {}, warning, window()))
             report(table->remove(), QStringLiteral("deleted"));
         break;
+    }
     case Edit:
         report(table->edit(), QStringLiteral("changed"));
         break;

@@ -7,6 +7,7 @@
 
 #include <QFlags>
 #include <QWidget>
+#include <functional>
 #include <map>
 
 class QToolButton;
@@ -35,6 +36,9 @@ public:
     Navigator(DataSource* source, Buttons buttons = kMoves, QWidget* parent = nullptr);
 
     QToolButton* button(Button which) const; // nullptr when not shown
+    // What else deleting the current row affects, told under the delete question; empty when
+    // nothing.
+    void setDeleteWarning(std::function<QString()> warning) { deleteWarning_ = std::move(warning); }
     static QString hint(Button which);
     void click(Button which);
 
@@ -47,6 +51,7 @@ private:
 
     DataSource* source_;
     std::map<Button, QToolButton*> buttons_;
+    std::function<QString()> deleteWarning_;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(Navigator::Buttons)

@@ -1,12 +1,16 @@
 #include "refusedpost.h"
 
 #include "store/table.h"
+#include "store/writerefusal.h"
 
 #include <algorithm>
 
 namespace kova::ui {
 
-namespace {} // namespace
+QString failureText(const QString& what, const QString& technical) {
+    const QString why = store::writeRefusalReason(technical);
+    return why.isEmpty() ? what + QLatin1Char('.') : QStringLiteral("%1: %2.").arg(what, why);
+}
 
 QString rowSubject(const store::Table& table, const RowWords& words) {
     const QString name = words.nameField.isEmpty() ? QString() : table.asString(words.nameField);
@@ -48,8 +52,14 @@ RefusedPost describeRefusedPost(const store::Table& table, const RowWords& words
                            .arg(who, refused.fieldsToFix.join(QStringLiteral(", ")));
         return refused;
     }
-    const store::Table::PostRefusal& why = table.postRefusal();
-    refused.details = table.errorString();
+    return describeRefusal(table, words, table.postRefusal(), table.errorString());
+}
+
+RefusedPost describeRefusal(const store::Table& table, const RowWords& words,
+                            const store::Table::PostRefusal& why, const QString& details) {
+    const QString who = rowSubject(table, words);
+    RefusedPost refused;
+    refused.details = details;
     if (!why.missingFields.isEmpty()) {
         refused.fieldsToFix = why.missingFields;
         refused.text = QStringLiteral("%1 cannot be saved: %2 must have a value.")
@@ -59,8 +69,17 @@ RefusedPost describeRefusedPost(const store::Table& table, const RowWords& words
         refused.text = QStringLiteral("%1 cannot be saved: another %2 already has this %3.")
                            .arg(who, words.noun, andList(why.duplicateKey));
     } else {
-        refused.text = QStringLiteral("%1 cannot be saved.").arg(who);
+        refused.text = failureText(QStringLiteral("%1 cannot be saved").arg(who), refused.details);
     }
+    return refused;
+}
+
+RefusedPost describeProblems(const store::Table& table, const RowWords& words,
+                             const QStringList& problems, const QStringList& fields) {
+    RefusedPost refused;
+    refused.fieldsToFix = inFieldOrder(table, fields);
+    refused.text = QStringLiteral("%1 cannot be saved: %2.")
+                       .arg(rowSubject(table, words), problems.join(QStringLiteral("; ")));
     return refused;
 }
 

@@ -4,12 +4,10 @@
 // the table's own text kept for the box's details. Data sources show it for every refused
 // post, so every editor window says it the same way.
 
+#include "store/table.h"
+
 #include <QString>
 #include <QStringList>
-
-namespace kova::store {
-class Table;
-}
 
 namespace kova::ui {
 
@@ -28,9 +26,21 @@ struct RefusedPost {
 // "Station 'CHEYENNE'", or "The new station" / "The station" while the row has no name.
 QString rowSubject(const store::Table& table, const RowWords& words);
 
+// A failure in the user's words: `what` ("Station 'X' cannot be deleted") and, when the
+// table's text tells, why ("... : the database is read-only."), ended with a full stop.
+QString failureText(const QString& what, const QString& technical);
+
 // `invalidFields`: boxes holding text that is not a valid value (the row was not posted);
 // otherwise the table's last refused post is described.
 RefusedPost describeRefusedPost(const store::Table& table, const RowWords& words,
                                 const QStringList& invalidFields = {});
+// A refusal found by a window's own checks in the table's terms (a name another row holds),
+// said as the table's own refusals are.
+RefusedPost describeRefusal(const store::Table& table, const RowWords& words,
+                            const store::Table::PostRefusal& why, const QString& details = {});
+// Fields that disagree with each other: "Crop 'X' cannot be saved: Plant Day 30 is past the
+// end of month 2 (28 days)."
+RefusedPost describeProblems(const store::Table& table, const RowWords& words,
+                             const QStringList& problems, const QStringList& fields);
 
 } // namespace kova::ui

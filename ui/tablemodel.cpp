@@ -1,5 +1,7 @@
 #include "tablemodel.h"
 
+#include <QColor>
+
 namespace kova::ui {
 
 using store::EditState;
@@ -89,7 +91,33 @@ int TableModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(columns_.size());
 }
 
+void TableModel::setRowNote(RowNote note) {
+    rowNote_ = std::move(note);
+    notesChanged();
+}
+
+void TableModel::notesChanged() {
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                         {Qt::ForegroundRole, Qt::ToolTipRole});
+}
+
+QString TableModel::noteOf(int row) const {
+    if (!rowNote_ || row < 0)
+        return {};
+    std::vector<QVariant> values;
+    for (int c = 0; c < columnCount(); ++c)
+        values.push_back(data(index(row, c), Qt::EditRole));
+    return rowNote_(values);
+}
+
 QVariant TableModel::data(const QModelIndex& index, int role) const {
+    if (index.isValid() && (role == Qt::ForegroundRole || role == Qt::ToolTipRole)) {
+        const QString note = noteOf(index.row());
+        if (note.isEmpty())
+            return {};
+        return role == Qt::ToolTipRole ? QVariant(note) : QVariant(QColor(Qt::red));
+    }
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     const store::Table* table = source_->table();

@@ -7,6 +7,7 @@
 #include "datasource.h"
 
 #include <QAbstractTableModel>
+#include <functional>
 #include <vector>
 
 namespace kova::ui {
@@ -34,6 +35,13 @@ public:
     // The model row of the table's current row; -1 when there is none.
     int currentRow() const;
 
+    // A note on a row (a problem the user should see: a created crop whose curve is gone),
+    // from the values of the row's columns; a row with a note shows in red with the note as
+    // its tooltip. notesChanged() shows notes that changed without the rows changing.
+    using RowNote = std::function<QString(const std::vector<QVariant>& values)>;
+    void setRowNote(RowNote note);
+    void notesChanged();
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -51,6 +59,7 @@ private:
     void refreshCurrentRow();
     QStringList fieldNames() const;
     int pendingInsertRow() const; // where the table's pending insert shows; -1 when none
+    QString noteOf(int row) const;
 
     DataSource* source_;
     std::vector<GridColumn> columns_;
@@ -58,6 +67,7 @@ private:
     int insertAt_ = -1;                       // model row of the insert row shown; -1 none
     bool editable_ = false;
     bool reloading_ = false;
+    RowNote rowNote_;
 };
 
 } // namespace kova::ui

@@ -40,7 +40,7 @@ const WindowMaker kWindows[] = {
      }},
     {"county choice",
      [](DataModule& dm) -> std::unique_ptr<QWidget> {
-         DataModule::ensureOpen(dm.cntyListTable());
+         ui::openTable(dm.cntyListTable());
          return std::make_unique<CountyFilterDialog>(dm.cntyListData());
      }},
     {"About box",
@@ -48,7 +48,7 @@ const WindowMaker kWindows[] = {
     {"help viewer", [](DataModule&) { return std::make_unique<ui::HelpViewer>(); }},
     {"report preview",
      [](DataModule& dm) -> std::unique_ptr<QWidget> {
-         DataModule::ensureOpen(dm.clmTable());
+         ui::openTable(dm.clmTable());
          const auto built = buildStationDetails(dm.clmTable());
          return std::make_unique<report::PreviewWindow>(report::layoutReport(built->report));
      }},

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -30,6 +31,10 @@ void KeyOnNextBox::look() {
     seen.informativeText = box->informativeText();
     seen.detailedText = box->detailedText();
     seen.defaultButton = box->standardButton(box->defaultButton());
+    if (const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        seen.textFits =
+            label->width() >= label->minimumSizeHint().width() ||
+            (label->wordWrap() && label->heightForWidth(label->width()) <= label->height());
     connect(box, &QMessageBox::buttonClicked, this,
             [this, box](QAbstractButton* button) { seen_->pressed = box->standardButton(button); });
     seen_ = seen;

@@ -16,6 +16,7 @@ struct SeenBox {
     QString detailedText;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     QMessageBox::StandardButton pressed = QMessageBox::NoButton; // what the key pressed
+    bool textFits = false; // the box's text is shown whole, none of it cut off
 };
 
 class KeyOnNextBox : public QObject {

@@ -3,12 +3,24 @@
 #include "store/alias.h"
 #include "store/database.h"
 #include "store/ddl.h"
+#include "store/table.h"
 
 #include <QFile>
 #include <QSqlDatabase>
 #include <stdexcept>
 
 namespace kova::test {
+
+QString storedField(const QString& table, const QString& keyField, const QString& key,
+                    const QString& field) {
+    store::Table t(table);
+    if (!t.open())
+        return QStringLiteral("<cannot open>");
+    for (t.first(); !t.eof(); t.next())
+        if (t.asString(keyField) == key)
+            return t.asString(field);
+    return QStringLiteral("<no row>");
+}
 
 QString deliveredDatabaseFile() {
     return QStringLiteral(KOVA_DELIVERED_DB);

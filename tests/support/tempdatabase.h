@@ -23,6 +23,11 @@ private:
     QString file_;
 };
 
+// A field of the first row whose `keyField` holds `key`, read through a fresh cursor on the
+// alias; "<no row>" when none does, "<cannot open>" when the table cannot be read.
+QString storedField(const QString& table, const QString& keyField, const QString& key,
+                    const QString& field);
+
 // The delivered database built by this build tree.
 QString deliveredDatabaseFile();
 // A file under tests/ of the source tree ("data/county/56021.txt").

@@ -1,6 +1,8 @@
 #include "ui/busycursor.h"
 #include "ui/messages.h"
 
+#include "boxkeys.h"
+
 #include <QCursor>
 #include <QGuiApplication>
 #include <gtest/gtest.h>
@@ -94,4 +96,24 @@ TEST(BusyCursor, RestoresThePreviousCursorOnEveryPath) {
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::CrossCursor);
     QGuiApplication::restoreOverrideCursor();
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// Real boxes on the offscreen screen: a long text wraps and shows whole, a short question is
+// widened for the row's name in its title.
+TEST(RealBoxes, ALongTextShowsWholeAndAShortQuestionIsWideEnoughForItsTitle) {
+    ResponderScope realBoxes(std::make_shared<DialogResponder>());
+    {
+        kova::test::KeyOnNextBox enter(Qt::Key_Return);
+        Messages::warning(QStringLiteral(
+            "The BC Kc crop curve 'Alfalfa' is not one of the Blaney Criddle Annual Crop curves. "
+            "Choose a curve from the list."));
+        ASSERT_TRUE(enter.seen().has_value());
+        EXPECT_TRUE(enter.seen()->textFits);
+    }
+    kova::test::KeyOnNextBox enter(Qt::Key_Return);
+    Messages::confirmDestructive(QStringLiteral("Delete?"),
+                                 QStringLiteral("Pasture, extensive grazing AM"),
+                                 QStringLiteral("Pasture, extensive grazing AM"));
+    ASSERT_TRUE(enter.seen().has_value());
+    EXPECT_TRUE(enter.seen()->textFits);
 }

@@ -1,5 +1,6 @@
 #include "referencecheck.h"
 
+#include "store/curvetables.h"
 #include "store/ddl.h"
 
 #include <QSqlError>
@@ -11,31 +12,21 @@ namespace {
 
 const QString kCurveName = QStringLiteral("Crop Curve Name");
 
-// Curve tables by the type texts that created crops store.
+// Curve tables by the type texts that created crops store; empty for other texts.
 QString basalTable(const QString& basCropType) {
-    if (basCropType == QLatin1String("Field and vegetable crops"))
-        return QStringLiteral("CrpAnNam");
-    if (basCropType == QLatin1String("Perennial and specialty crops"))
-        return QStringLiteral("CrpPeren");
-    if (basCropType == QLatin1String("Grasses and forage legumes"))
-        return QStringLiteral("CrpForag");
-    return {};
+    const store::CurveTable* t = store::basalCurveTableOfType(basCropType);
+    return t ? t->table : QString();
 }
 
 QString tr21Table(const QString& bcCropType) {
-    if (bcCropType == QLatin1String("Blaney Criddle Annual Crop"))
-        return QStringLiteral("CrpBCAnu");
-    if (bcCropType == QLatin1String("Blaney Criddle Perennial Crop"))
-        return QStringLiteral("CrpBCPer");
-    return {};
+    const store::CurveTable* t = store::tr21CurveTableOfType(bcCropType);
+    return t ? t->table : QString();
 }
 
 // Curve table of a working or job crop's 'Curve Index' (0..4), empty when out of range.
 QString curveTableOfIndex(int curveIndex) {
-    static const QStringList tables = {QStringLiteral("CrpAnNam"), QStringLiteral("CrpPeren"),
-                                       QStringLiteral("CrpForag"), QStringLiteral("CrpBCAnu"),
-                                       QStringLiteral("CrpBCPer")};
-    return curveIndex >= 0 && curveIndex < tables.size() ? tables.at(curveIndex) : QString();
+    const store::CurveTable* t = store::curveTableOfIndex(curveIndex);
+    return t ? t->table : QString();
 }
 
 // Job station names keep the first 30 of a station name's 35 characters.
