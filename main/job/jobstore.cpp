@@ -7,6 +7,7 @@
 #include "store/database.h"
 #include "store/ddl.h"
 #include "store/table.h"
+#include "store/writerefusal.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -153,12 +154,8 @@ private:
 } // namespace
 
 QString failureReason(const QString& technical) {
-    if (technical.contains(QLatin1String("read-only")) ||
-        technical.contains(QLatin1String("readonly")))
-        return QStringLiteral(": the database is read-only");
-    if (technical.contains(QLatin1String("locked")) || technical.contains(QLatin1String("busy")))
-        return QStringLiteral(": the database is in use by another program. Try again in a moment");
-    return {};
+    const QString reason = store::writeRefusalReason(technical);
+    return reason.isEmpty() ? QString() : QStringLiteral(": ") + reason;
 }
 
 JobMessage failureMessage(const QString& what, const QString& technical) {

@@ -40,7 +40,7 @@ bool jobNameTaken(const QString& alias, const QString& name, bool* taken, QStrin
 bool hasSavedJobs(const QString& alias, bool* any, QString* error);
 
 // Why the database refused, in the planner's words, when it is known: ": the database is
-// read-only", ": the database is in use by another program. Try again in a moment"; else "".
+// read-only", ": the database is in use by another program; try again in a moment"; else "".
 QString failureReason(const QString& technical);
 // A failed save or removal: what could not be done, why, and that the stored jobs did not
 // change; the technical text goes in the details.

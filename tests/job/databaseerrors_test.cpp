@@ -2,6 +2,7 @@
 // one clear message each, and the session stays usable where it can.
 
 #include "jobfixture.h"
+#include "readonlyfile.h"
 
 #include "main/job/jobrecord.h"
 
@@ -11,6 +12,7 @@
 
 using namespace kova::job;
 using kova::test::JobTest;
+using kova::test::ReadOnlyFile;
 using kova::test::ScriptedDialogs;
 using kova::test::TempDatabase;
 
@@ -22,26 +24,6 @@ void pointAliasAt(const QString& file) {
     target.databaseFile = file;
     kova::store::AliasRegistry::instance().define(kova::store::kDefaultAlias, target);
 }
-
-// Read-only even for a user that may write any file (the immutable flag, where allowed).
-class ReadOnlyFile {
-public:
-    explicit ReadOnlyFile(QString file) : file_(std::move(file)) {
-        QFile::setPermissions(file_, QFile::ReadOwner | QFile::ReadGroup);
-        if (QFileInfo(file_).isWritable())
-            immutable_ = QProcess::execute("chattr", {"+i", file_}) == 0;
-    }
-    ~ReadOnlyFile() {
-        if (immutable_)
-            QProcess::execute("chattr", {"-i", file_});
-        QFile::setPermissions(file_, QFile::ReadOwner | QFile::WriteOwner);
-    }
-    bool readOnly() const { return !QFileInfo(file_).isWritable(); }
-
-private:
-    QString file_;
-    bool immutable_ = false;
-};
 
 TEST(DatabaseErrors, AMissingFileOrAnotherDatabaseIsOneMessage) {
     TempDatabase db;
@@ -134,7 +116,7 @@ TEST_F(LockedDatabase, ASaveWaitsForNothingAndSaysWhy) {
     EXPECT_EQ(session.saveJob(), SaveResult::Failed);
     EXPECT_EQ(messages.items.back().text,
               "The job \"Locked out\" could not be saved: the database is in use by another "
-              "program. Try again in a moment. The stored jobs have not been changed.");
+              "program; try again in a moment. The stored jobs have not been changed.");
     EXPECT_EQ(session.jobState(), kNewJob);
     release();
     EXPECT_EQ(session.saveJob(), SaveResult::Saved) << messageText();
