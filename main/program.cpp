@@ -1,5 +1,7 @@
 #include "program.h"
 
+#include "cropcommands.h"
+
 #include "ui/aboutbox.h"
 #include "ui/helpviewer.h"
 #include "ui/modal.h"
@@ -11,7 +13,10 @@ namespace kova::mainwin {
 ProgramCommands programCommands() {
     // The crop dialogs, the reports and the charts are wired here, one line each, as they
     // are built (crops.addNewCrop, reports.singleCropReport, results.barChart, ...).
-    return {};
+    ProgramCommands commands;
+    commands.crops.addNewCrop = addNewCrop;
+    commands.crops.editCrop = editCrop;
+    return commands;
 }
 
 void setUpProgram() {

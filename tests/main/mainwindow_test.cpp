@@ -334,7 +334,8 @@ TEST_F(MainWindow, CommandsOfOtherWindowsAreDisabledUntilWiredAndThenRunOnce) {
     commands.reports.listOfJobs = [&](const QString& alias, QWidget*) {
         ran << "list of jobs of " + alias;
     };
-    commands.crops.addNewCrop = [&](job::JobSession& session, QWidget*) {
+    commands.crops.addNewCrop = [&](job::JobSession& session, const results::CropResultsActions&,
+                                    QWidget*) {
         ran << "add crop at state " + QString::number(session.jobState());
         session.cancelAddCrop();
     };
