@@ -149,7 +149,7 @@ QWidget* CompPHDatesDlg::buildEntries() {
     for (ui::NumericField* t : {beginTemp_, endTemp_})
         t->setRange(temperatures.min, temperatures.max);
     for (ui::NumericField* e : {growDays_, beginTemp_, endTemp_})
-        e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("-000.00")) + 12);
+        e->fitToPicture();
     growDaysLabel_ = new QLabel(QStringLiteral("Grow days required:"));
     form->addWidget(growDaysLabel_);
     form->addWidget(growDays_);

@@ -127,10 +127,7 @@ ui::NumericField* CropCompDlg::makeEntry(CropEntry e, int help) {
     if (def.range)
         field->setRange(def.range->min, def.range->max);
     field->setAccessibleName(def.label);
-    // As wide as the picture's characters, and a little room.
-    field->setFixedWidth(
-        field->fontMetrics().horizontalAdvance(QString(def.picture.size() + 2, QLatin1Char('0'))) +
-        12);
+    field->fitToPicture();
     if (help != 0)
         ui::Help::setContext(field, help);
     entries_[size_t(e)] = field;
