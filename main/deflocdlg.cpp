@@ -85,10 +85,7 @@ DefLocDlg::DefLocDlg(const QString& alias, QWidget* parent)
 
 ui::DataNumericEdit* DefLocDlg::entry(const QString& field, const QString& picture) {
     auto* e = new ui::DataNumericEdit(&source_, field, picture);
-    // As wide as the picture's characters, and a little room.
-    const int width =
-        e->fontMetrics().horizontalAdvance(QString(picture.size() + 2, QLatin1Char('0')));
-    e->setFixedWidth(width + 12);
+    e->fitToPicture();
     return e;
 }
 

@@ -326,7 +326,7 @@ void MainForm::addNewCrop() {
         return;
     runCommand([this] {
         session_->beginAddCrop();
-        commands_.crops.addNewCrop(*session_, this);
+        commands_.crops.addNewCrop(*session_, commands_.results, this);
         showSession();
     });
 }
@@ -335,7 +335,7 @@ void MainForm::editCrop() {
     if (!commands_.crops.editCrop)
         return;
     runCommand([this] {
-        commands_.crops.editCrop(*session_, this);
+        commands_.crops.editCrop(*session_, commands_.results, this);
         showSession();
     });
 }

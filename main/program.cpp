@@ -1,5 +1,7 @@
 #include "program.h"
 
+#include "cropcommands.h"
+
 #include "results/reports/resultscommands.h"
 
 #include "ui/aboutbox.h"
@@ -27,9 +29,9 @@ JobCommand onJob(bool (*run)(QWidget*, job::JobSession&)) {
 } // namespace
 
 ProgramCommands programCommands() {
-    // The crop dialogs are wired here, one line each, as they are built (crops.addNewCrop,
-    // crops.editCrop).
     ProgramCommands commands;
+    commands.crops.addNewCrop = addNewCrop;
+    commands.crops.editCrop = editCrop;
     commands.reports.singleCropReport = onJob(results::singleCropReportClick);
     commands.reports.singleCropDetails = onJob(results::singleCropDetailsClick);
     commands.reports.jobCropSummary = onJob(results::jobCropSummaryClick);

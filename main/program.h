@@ -24,13 +24,16 @@ inline const QString kStartHelpFile =
 inline const QString kHelpFile = QStringLiteral("Kovamain.Hlp");
 
 using JobCommand = std::function<void(job::JobSession& session, QWidget* parent)>;
+// A crop dialog ends in the results window of the crop it computed, with its actions.
+using CropCommand = std::function<void(
+    job::JobSession& session, const results::CropResultsActions& results, QWidget* parent)>;
 
 struct CropCommands {
     // "Add New Crop", after the session's beginAddCrop(): "Get Crop Name", then the crop
     // parameters dialog and the results; Cancel in "Get Crop Name" calls cancelAddCrop().
-    JobCommand addNewCrop;
+    CropCommand addNewCrop;
     // "Edit Crop": the crop parameters dialog on the selected crop, then the results.
-    JobCommand editCrop;
+    CropCommand editCrop;
 };
 
 struct ReportCommands {

@@ -35,6 +35,12 @@ void NumericField::setRange(double minimum, double maximum) {
     updateColours();
 }
 
+void NumericField::fitToPicture() {
+    // Room for a sign and the cursor besides the picture's digits and point.
+    const QString widest(picture_.picture().size() + 2, QLatin1Char('0'));
+    setFixedWidth(fontMetrics().horizontalAdvance(widest) + 12);
+}
+
 bool NumericField::isValid() const {
     return text().isEmpty() || picture_.check(text()) == NumericPicture::Check::Accepted;
 }

@@ -32,6 +32,8 @@ public:
     void setPicture(const QString& picture);
     void setRange(double minimum, double maximum);
     const NumericPicture& picture() const { return picture_; }
+    // As wide as the picture's characters and a little room (forms lay entries out by it).
+    void fitToPicture();
 
     // Empty text is valid and has no value; an unfinished or out-of-range number is not.
     bool isValid() const;

@@ -4,6 +4,7 @@
 
 #include "tempdatabase.h"
 
+#include "main/job/cropparameters.h"
 #include "main/job/jobsession.h"
 
 #include "store/table.h"
@@ -37,8 +38,10 @@ QStringList createdCrops(int count) {
     return names;
 }
 
-// New Job, its texts, Get New Climate, the crops added and computed, Save Job.
-bool buildJob(JobSession& session, const QString& name, const QStringList& crops) {
+// New Job, its texts, Get New Climate, the crops added and computed ("OK" of the crop
+// parameters dialog at once, as kova-calc new-job does), Save Job.
+bool buildJob(JobSession& session, JobMessages& messages, const QString& name,
+              const QStringList& crops) {
     session.newJob();
     const std::pair<HeaderField, QString> texts[] = {{HeaderField::Name, name},
                                                      {HeaderField::Location, QStringLiteral("B")},
@@ -51,8 +54,10 @@ bool buildJob(JobSession& session, const QString& name, const QStringList& crops
         return false;
     for (const QString& crop : crops) {
         session.beginAddCrop();
-        if (session.addCrop(crop) != AddCropResult::Added || !session.openCropParameters() ||
-            session.closeCropParameters() != CropCloseResult::Computed)
+        if (session.addCrop(crop) != AddCropResult::Added)
+            return false;
+        CropParameters parameters(session, messages);
+        if (!parameters.open() || parameters.close() != CropCloseResult::Computed)
             return false;
     }
     const SaveResult saved = session.saveJob();
@@ -68,7 +73,7 @@ struct Workbench {
 
     explicit Workbench(int crops) {
         answers.job = QStringLiteral("Twenty crops");
-        ready = session.start() && buildJob(session, answers.job, createdCrops(crops)) &&
+        ready = session.start() && buildJob(session, messages, answers.job, createdCrops(crops)) &&
                 session.getPrevJob();
     }
 };
@@ -118,7 +123,8 @@ void BM_NewJobTenCropsSaved(benchmark::State& state) {
         JobMessageLog messages;
         Answers answers;
         JobSession session(messages, answers);
-        if (!session.start() || !buildJob(session, QStringLiteral("New job %1").arg(++n), crops) ||
+        if (!session.start() ||
+            !buildJob(session, messages, QStringLiteral("New job %1").arg(++n), crops) ||
             !session.exitProgram())
             state.SkipWithError(messages.texts().join(QStringLiteral(" | ")).toStdString().c_str());
     }

@@ -546,6 +546,8 @@ CropCloseResult JobSession::closeCropParameters() {
         !wk.setValue(calc::workingFieldOf(&calc::WorkingCrop::EndDat), endDat) || !wk.post()) {
         fail(QStringLiteral("The crop %1 could not be stored").arg(text::quoted(crop.CropName)),
              wk.errorString());
+        // The dialog closes: no half-stored row stays behind in edit.
+        wk.cancel();
         return CropCloseResult::Failed;
     }
     calc_.kova.CropName = crop.CropName;

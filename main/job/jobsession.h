@@ -69,7 +69,12 @@ enum class AddCropResult {
     Unknown, // not a created crop
     Failed,
 };
-enum class CropCloseResult { Computed, SeasonRefused, Failed };
+enum class CropCloseResult {
+    Computed,
+    EntriesRefused, // the crop parameters dialog named what to correct
+    SeasonRefused,
+    Failed,
+};
 
 class JobSession {
 public:

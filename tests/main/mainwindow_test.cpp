@@ -110,12 +110,6 @@ TEST_F(MainWindow, ANewJobGetsItsNameStationAndMethodAndCancelDropsIt) {
     // Esc is Cancel; the new job is offered for saving, "No" drops it.
     onSavePrompt(false);
     const int jobs = rowCount("KovaJob");
-    std::cerr << "active " << form->isActiveWindow() << " cancel "
-              << form->cancelButton()->isEnabled() << " focus "
-              << (QApplication::focusWidget()
-                      ? QApplication::focusWidget()->metaObject()->className()
-                      : "none")
-              << "\n";
     QTest::keyClick(form->windowHandle(), Qt::Key_Escape); // to the field with the focus
     // A shortcut presses its button as a click does, pressed for a moment.
     EXPECT_TRUE(QTest::qWaitFor([&] { return shown("kova::mainwin::SaveForm") > 0; }));
@@ -178,7 +172,7 @@ TEST_F(MainWindow, ASavedJobReopensDisplaysDeletesSavesAndReopens) {
     EXPECT_FALSE(panel().climateGroup->isEnabled()) << "a loaded job keeps its station";
     EXPECT_EQ(panel().locationEdit->text(), "Laramie County, WY");
     EXPECT_FALSE(panel().addCropButton->isEnabled() || panel().editCropButton->isEnabled())
-        << "until the crop dialogs are built";
+        << "no crop command wired in this test";
     EXPECT_EQ(form->focusWidget(), panel().cropGrid);
 
     ASSERT_TRUE(clickRow(panel().cropGrid, "Barley"));
@@ -334,7 +328,8 @@ TEST_F(MainWindow, CommandsOfOtherWindowsAreDisabledUntilWiredAndThenRunOnce) {
     commands.reports.listOfJobs = [&](const QString& alias, QWidget*) {
         ran << "list of jobs of " + alias;
     };
-    commands.crops.addNewCrop = [&](job::JobSession& session, QWidget*) {
+    commands.crops.addNewCrop = [&](job::JobSession& session, const results::CropResultsActions&,
+                                    QWidget*) {
         ran << "add crop at state " + QString::number(session.jobState());
         session.cancelAddCrop();
     };

@@ -3,8 +3,11 @@
 #include "mainfixture.h"
 #include "windowfit.h"
 
+#include "main/compphdatesdlg.h"
+#include "main/cropcompdlg.h"
 #include "main/deflocdlg.h"
 #include "main/defsysdlg.h"
+#include "main/getcropnamdlg.h"
 #include "main/passworddlg.h"
 #include "main/removejobsdlg.h"
 #include "main/waitdlg.h"
@@ -12,6 +15,8 @@
 #include "store/alias.h"
 #include "ui/aboutbox.h"
 #include "ui/helpviewer.h"
+
+#include "calc/growthdatestables.h"
 
 namespace kova::mainwin::test {
 
@@ -22,6 +27,8 @@ TEST_F(KovaWindows, EveryWindowFitsTheSmallestScreen) {
     openSample();
     ASSERT_TRUE(form->session().displayCrop());
     job::JobSession& session = form->session();
+    ASSERT_EQ(session.workingCrops().asString("Crop Name"), "Alfalfa hay");
+    std::optional<calc::CompPHDates> tool;
     const QString alias = store::kDefaultAlias;
     const std::pair<const char*, std::function<std::unique_ptr<QWidget>()>> windows[] = {
         {"main window", [&] { return std::make_unique<MainForm>(); }},
@@ -43,6 +50,19 @@ TEST_F(KovaWindows, EveryWindowFitsTheSmallestScreen) {
              return std::make_unique<results::Outputdlg>(
                  results::CropResultsContext{session.calculation(), session.workingCrops(), alias},
                  results::CropResultsActions{});
+         }},
+        {"Get Crop Name", [&] { return std::make_unique<GetCropNamDlg>(session); }},
+        // On the sample's hay crop: every group shown.
+        {"Job Crop Compute", [&] { return std::make_unique<CropCompDlg>(session); }},
+        {"growth-date tool",
+         [&] {
+             calc::TKova& k = session.calculation().kova;
+             calc::DateToolInputs in;
+             QString error;
+             EXPECT_TRUE(calc::readDateToolInputs(alias, k, &in, &error));
+             tool.emplace(k.Temp, in.station);
+             tool->open(k, in.crop);
+             return std::make_unique<CompPHDatesDlg>(*tool, k, session.workingCrops());
          }},
     };
     for (const auto& [name, make] : windows) {

@@ -1,5 +1,6 @@
 #include "newjob.h"
 
+#include "main/job/cropparameters.h"
 #include "main/job/jobrecord.h"
 #include "main/job/jobsession.h"
 
@@ -148,10 +149,15 @@ private:
         case job::AddCropResult::Added:
             break;
         }
-        session_.openCropParameters();
-        switch (session_.closeCropParameters()) {
+        // "OK" of the crop parameters dialog, pressed without an edit.
+        job::CropParameters parameters(session_, messages_);
+        if (!parameters.open())
+            failed(messages_);
+        switch (parameters.close()) {
+        case job::CropCloseResult::EntriesRefused:
         case job::CropCloseResult::SeasonRefused:
-            refused(QStringLiteral("crop '%1': %2").arg(name, lastError(messages_)));
+            // One line: the dialog's list of entries to correct, joined.
+            refused(QStringLiteral("crop '%1': %2").arg(name, lastError(messages_).simplified()));
         case job::CropCloseResult::Failed:
             failed(messages_);
         case job::CropCloseResult::Computed:
