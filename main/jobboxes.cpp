@@ -34,6 +34,8 @@ void BoxMessages::report(const job::JobMessage& message) {
 }
 
 bool WindowDialogs::confirm(job::Question question, const QString& text) {
+    if (beforeQuestion_)
+        beforeQuestion_();
     const job::QuestionBox look = job::questionBox(question);
     ui::Message box(
         look.confirmation ? ui::MessageKind::Confirmation : ui::MessageKind::Information, {}, text,

@@ -6,6 +6,7 @@
 #include "main/job/jobfeedback.h"
 #include "ui/busycursor.h"
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -29,6 +30,10 @@ public:
     WindowDialogs(const QString& alias, QWidget* parent, WaitDlg& wait)
         : alias_(alias), parent_(parent), wait_(wait) {}
 
+    // What runs before a question is asked, so the window shows what the question is about
+    // (the station just chosen before "Edit site elevation or precipitation ratios?").
+    void setBeforeQuestion(std::function<void()> show) { beforeQuestion_ = std::move(show); }
+
     bool confirm(job::Question question, const QString& text) override;
     bool offerSave(const QString& jobName) override;
     std::optional<QString> pickStation(const QString& current) override;
@@ -43,6 +48,7 @@ private:
     QWidget* parent_;
     WaitDlg& wait_;
     std::optional<ui::BusyCursor> busy_;
+    std::function<void()> beforeQuestion_;
 };
 
 } // namespace kova::mainwin

@@ -73,6 +73,10 @@ MainForm::MainForm(ProgramCommands commands, const QString& alias, QWidget* pare
     setWindowTitle(kProgramTitle);
     wait_ = std::make_unique<WaitDlg>(this);
     dialogs_ = std::make_unique<WindowDialogs>(alias, this, *wait_);
+    dialogs_->setBeforeQuestion([this] {
+        showFields(false);
+        showControls();
+    });
     session_ = std::make_unique<job::JobSession>(messages_, *dialogs_);
     session_->start(alias);
     crops_ = std::make_unique<ui::DataSource>(&session_->workingCrops());

@@ -45,6 +45,21 @@ using MainWindow = MainWindowFixture;
 
 } // namespace
 
+// Answers as the scripted responder does, after noting what the window shows when asked.
+class WatchingResponder : public ui::MessageResponder {
+public:
+    WatchingResponder(std::shared_ptr<ui::ScriptedResponder> answers, std::function<void()> watch)
+        : answers_(std::move(answers)), watch_(std::move(watch)) {}
+    Answer respond(const ui::Message& message, QWidget* parent) override {
+        watch_();
+        return answers_->respond(message, parent);
+    }
+
+private:
+    std::shared_ptr<ui::ScriptedResponder> answers_;
+    std::function<void()> watch_;
+};
+
 TEST_F(MainWindow, ANewJobGetsItsNameStationAndMethodAndCancelDropsIt) {
     open();
     EXPECT_FALSE(panelShown(*form));
@@ -87,7 +102,16 @@ TEST_F(MainWindow, ANewJobGetsItsNameStationAndMethodAndCancelDropsIt) {
         return d.result();
     });
     responder->queue(Answer::Yes); // edit the site first
-    click(panel().getNewClimateButton);
+    QStringList shownWhenAsked;
+    {
+        // The question is about the station just chosen: the window shows it when asked.
+        const ui::ResponderScope watching(std::make_shared<WatchingResponder>(responder, [&] {
+            shownWhenAsked << panel().stationName->text() << panel().elevationEdit->text()
+                           << form->windowTitle().left(10);
+        }));
+        click(panel().getNewClimateButton);
+    }
+    EXPECT_EQ(shownWhenAsked, QStringList({"CHEYENNE", "6128", "Kova Job ["}));
     EXPECT_EQ(dialogsShown,
               QStringList({"kova::mainwin::GetClimDlg", "kova::mainwin::ETMethodDlg"}));
     EXPECT_EQ(responder->asked().back().text, "Edit site elevation or precipitation ratios?");
