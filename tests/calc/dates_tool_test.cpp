@@ -163,6 +163,18 @@ TEST_F(DatesCommand, BadArgumentsNameTheOption) {
     for (const char* temperature : {"nan", "inf", "-inf", "131", "-81", "warm"})
         expectBadInput("CHEYENNE", "Barley", {"--begin-temp", temperature}, "--begin-temp");
     expectBadInput("CHEYENNE", "Barley", {"--end-temp", "1e3"}, "--end-temp");
+    {
+        // A crop "Add New Crop" refuses for the method has no dates to show.
+        kova::store::Table crops(QStringLiteral("KovaCrop"));
+        crops.setIndexName(QStringLiteral("CropNameIndex"));
+        ASSERT_TRUE(crops.open());
+        ASSERT_TRUE(crops.findKey({QStringLiteral("Barley")}));
+        ASSERT_TRUE(crops.edit());
+        ASSERT_TRUE(crops.setValue(QStringLiteral("Bas Crop Curve Name"), QVariant()));
+        ASSERT_TRUE(crops.post());
+    }
+    expectBadInput("CHEYENNE", "Barley", {"--method", "RAD"}, "no crop curve for the ET method");
+    EXPECT_EQ(run("CHEYENNE", "Barley").json["message"].toString(), "") << "TR21 still has one";
 
     QProcess p;
     p.start(QStringLiteral(KOVA_CALC_BIN), {"dates", "--station", "CHEYENNE", "--db", db.file()});

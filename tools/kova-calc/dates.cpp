@@ -5,6 +5,7 @@
 #include "calc/newcrop.h"
 #include "calc/rowreaders.h"
 
+#include "main/job/croprules.h"
 #include "main/job/etmethod.h"
 
 #include "store/table.h"
@@ -213,6 +214,10 @@ DatesResult runDates(const Options& options, const QCommandLineParser& parser) {
     const calc::CreatedCrop crop = calc::createdCropFrom(cropRow);
     if (crop.CopName != request.crop) // created crops are named exactly
         badInput(QStringLiteral("unknown crop '%1'").arg(request.crop));
+    // "Add New Crop" refuses such a crop, so no dialog could show its dates.
+    if (!job::hasCurveForMethod(crop, options.etIndex))
+        badInput(QStringLiteral("crop '%1' has no crop curve for the ET method %2")
+                     .arg(request.crop, job::methodText(options.etIndex)));
 
     const calc::TKova k = recordFor(station, crop, options.etIndex);
     DatesResult result{k.StationName,
