@@ -30,18 +30,18 @@ QChart* newResultsChart(const QString& title) {
     return chart;
 }
 
-QValueAxis* addAxis(QChart& chart, Qt::Alignment alignment, const AxisSpec& spec) {
+QValueAxis* addAxis(QChart& chart, Qt::Alignment alignment, const AxisScale& scale) {
     auto* axis = new QValueAxis;
-    axis->setTitleText(spec.title);
+    axis->setTitleText(scale.title);
     // A hair above the maximum, so the tick that lands on it in floating point (14 x 0.1)
     // still gets its label.
-    axis->setRange(spec.min, spec.max + spec.step * 1e-9);
+    axis->setRange(scale.min, scale.max + scale.step * 1e-9);
     axis->setTickType(QValueAxis::TicksDynamic);
-    axis->setTickAnchor(spec.min);
-    axis->setTickInterval(spec.step);
-    axis->setMinorTickCount(spec.minorTicks);
-    axis->setLabelFormat(spec.decimals > 0 ? QStringLiteral("%.%1f").arg(spec.decimals)
-                                           : QStringLiteral("%d"));
+    axis->setTickAnchor(scale.min);
+    axis->setTickInterval(scale.step);
+    axis->setMinorTickCount(scale.minorTicks);
+    axis->setLabelFormat(scale.decimals > 0 ? QStringLiteral("%.%1f").arg(scale.decimals)
+                                            : QStringLiteral("%d"));
     chart.addAxis(axis, alignment);
     return axis;
 }

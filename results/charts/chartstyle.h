@@ -22,7 +22,7 @@ inline const QColor kPaperWhite = QColor(Qt::white);
 
 // A numeric axis with a fixed range, a tick every `step` from its minimum and `minorTicks`
 // between two ticks; whole numbers are labelled without decimals.
-struct AxisSpec {
+struct AxisScale {
     QString title;
     double min = 0;
     double max = 1;
@@ -34,7 +34,7 @@ struct AxisSpec {
 // A new chart with the results' look: the title (lines separated by "\n") in bold blue, no
 // animation, legend below.
 QChart* newResultsChart(const QString& title);
-QValueAxis* addAxis(QChart& chart, Qt::Alignment alignment, const AxisSpec& spec);
+QValueAxis* addAxis(QChart& chart, Qt::Alignment alignment, const AxisScale& scale);
 // Adds the series to the chart and attaches it to every axis the chart has.
 void addSeries(QChart& chart, QAbstractSeries* series);
 // The series draws but has no entry in the legend (marks, month starts, continuations).
