@@ -33,9 +33,13 @@ void BoxMessages::report(const job::JobMessage& message) {
     ui::Messages::show(box, parent_);
 }
 
+void WindowDialogs::showJob() const {
+    if (beforeAsking_)
+        beforeAsking_();
+}
+
 bool WindowDialogs::confirm(job::Question question, const QString& text) {
-    if (beforeQuestion_)
-        beforeQuestion_();
+    showJob();
     const job::QuestionBox look = job::questionBox(question);
     ui::Message box(
         look.confirmation ? ui::MessageKind::Confirmation : ui::MessageKind::Information, {}, text,
@@ -46,11 +50,13 @@ bool WindowDialogs::confirm(job::Question question, const QString& text) {
 }
 
 bool WindowDialogs::offerSave(const QString& jobName) {
+    showJob();
     SaveForm prompt(jobName, parent_);
     return ui::showModal(prompt) == QDialog::Accepted;
 }
 
 std::optional<QString> WindowDialogs::pickStation(const QString& current) {
+    showJob();
     GetClimDlg stations(alias_, current, parent_);
     // No Cancel: closing the dialog in any way takes the station selected.
     ui::showModal(stations);
@@ -58,12 +64,14 @@ std::optional<QString> WindowDialogs::pickStation(const QString& current) {
 }
 
 int WindowDialogs::chooseMethod(const job::MethodChoices& choices) {
+    showJob();
     ETMethodDlg methods(choices, parent_);
     ui::showModal(methods);
     return methods.method();
 }
 
 std::optional<QString> WindowDialogs::pickJob() {
+    showJob();
     JobListForm jobs(alias_, parent_);
     if (ui::showModal(jobs) != QDialog::Accepted)
         return std::nullopt;

@@ -30,9 +30,10 @@ public:
     WindowDialogs(const QString& alias, QWidget* parent, WaitDlg& wait)
         : alias_(alias), parent_(parent), wait_(wait) {}
 
-    // What runs before a question is asked, so the window shows what the question is about
-    // (the station just chosen before "Edit site elevation or precipitation ratios?").
-    void setBeforeQuestion(std::function<void()> show) { beforeQuestion_ = std::move(show); }
+    // What runs before the workflow asks anything, so the window behind a question or dialog
+    // shows the job as it stands (the station just chosen behind the method choice and behind
+    // "Edit site elevation or precipitation ratios?").
+    void setBeforeAsking(std::function<void()> show) { beforeAsking_ = std::move(show); }
 
     bool confirm(job::Question question, const QString& text) override;
     bool offerSave(const QString& jobName) override;
@@ -48,7 +49,9 @@ private:
     QWidget* parent_;
     WaitDlg& wait_;
     std::optional<ui::BusyCursor> busy_;
-    std::function<void()> beforeQuestion_;
+    void showJob() const;
+
+    std::function<void()> beforeAsking_;
 };
 
 } // namespace kova::mainwin

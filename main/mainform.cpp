@@ -73,7 +73,7 @@ MainForm::MainForm(ProgramCommands commands, const QString& alias, QWidget* pare
     setWindowTitle(kProgramTitle);
     wait_ = std::make_unique<WaitDlg>(this);
     dialogs_ = std::make_unique<WindowDialogs>(alias, this, *wait_);
-    dialogs_->setBeforeQuestion([this] {
+    dialogs_->setBeforeAsking([this] {
         showFields(false);
         showControls();
     });

@@ -92,8 +92,9 @@ TEST_F(MainWindow, ANewJobGetsItsNameStationAndMethodAndCancelDropsIt) {
     type(panel().plannerEdit, "R. Planner");
     leave();
     onStation("Laramie, WY", "CHEYENNE");
-    onNextDialog([](QDialog& d) {
+    onNextDialog([this](QDialog& d) {
         auto& methods = dynamic_cast<ETMethodDlg&>(d);
+        EXPECT_EQ(panel().stationName->text(), "CHEYENNE") << "the window shows the station";
         EXPECT_TRUE(methods.tr21Radio()->isChecked());
         EXPECT_TRUE(methods.radiationRadio()->isEnabled() &&
                     methods.temperatureRadio()->isEnabled());
